@@ -1,0 +1,28 @@
+# Installation following the freedesktop conventions, and a Debian package.
+include(GNUInstallDirs)
+
+install(TARGETS tarvo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+set(_tarvo_desktop ${CMAKE_CURRENT_SOURCE_DIR}/resources/desktop)
+install(FILES ${_tarvo_desktop}/de.tarvo.Tarvo.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${_tarvo_desktop}/de.tarvo.Tarvo.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${_tarvo_desktop}/de.tarvo.Tarvo.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${_tarvo_desktop}/de.tarvo.Tarvo.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tarvo)
+set(CPACK_PACKAGE_VENDOR "Tarvo-Entwicklerteam")
+set(CPACK_PACKAGE_CONTACT "Tarvo-Entwicklerteam <tarvo@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Übungsprogramm zum Rechnen mit ganzen Zahlen")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY tarvo)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, so dpkg-shlibdeps cannot see them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6gui6, libjpeg62-turbo, fonts-liberation, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups")
+include(CPack)
