@@ -1,0 +1,121 @@
+#include "evaluation/TF_Sterne_Seite.h"
+
+#include "ui_TF_Sterne_Seite.h"
+
+#include "core/Farbe_Qt.h"
+#include "core/Schriften.h"
+#include "core/TPanel.h"
+#include "core/TRadioGroup.h"
+#include "evaluation/Sterne_Regeln.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QTextEdit>
+
+namespace {
+constexpr int Smily_Pixelhoehe = 96;
+}
+
+bool Schriftart_vorhanden(const QString &Familie)
+{
+    // families() lists installed fonts only; a fontconfig substitute would not draw the symbol.
+    return QFontDatabase::families().contains(Familie, Qt::CaseInsensitive);
+}
+
+TF_Sterne_Seite::TF_Sterne_Seite(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::TF_Sterne_Seite>())
+{
+    ui->setupUi(this);
+    Panel1 = ui->Panel1;
+    Panel3 = ui->Panel3;
+    RichEdit4 = ui->RichEdit4;
+    RadioGroup_Bild_zeigen = ui->RadioGroup_Bild_zeigen;
+    Panel_Sterne_1 = ui->Panel_Sterne_1;
+    RichEdit_Sterne_1 = ui->RichEdit_Sterne_1;
+    Panel_Sterne_2 = ui->Panel_Sterne_2;
+    RichEdit_Sterne_2 = ui->RichEdit_Sterne_2;
+    Panel_Sterne_3 = ui->Panel_Sterne_3;
+    RichEdit_Sterne_3 = ui->RichEdit_Sterne_3;
+
+    Panel3->setFarbe(Farbe_Silber);
+    RichEdit4->setFont(Schrift_Sans_Serif(13, true));
+    RichEdit4->setPlainText(QStringLiteral("\n  Ist \"Bild zeigen\" eingestellt, so\n"
+                                           "  erscheint in jeder Schwieriglkeit nach 3 Smileys ein Teil einer Bildes."));
+    RadioGroup_Bild_zeigen->setItems({QStringLiteral("Bild zeigen"), QStringLiteral("Bild verdeckt lassen")});
+    RadioGroup_Bild_zeigen->setItemIndex(Bild_zeigen_Index);
+    connect(RadioGroup_Bild_zeigen, &TRadioGroup::Click, this, &TF_Sterne_Seite::Bild_zeigen_geklickt);
+
+    TSterne_record Vorgabe;
+    ::Sterne_initialisieren(Vorgabe);
+    for (int d = 1; d <= 3; ++d) {
+        Ueberschrift(d)->setFont(Schrift_Sans_Serif(13, true));
+        Ueberschrift(d)->setCaption(Sterne_Ueberschrift(d));
+        Smily_Box_gestalten(Smily_Box(d), Vorgabe);
+    }
+
+    Image1 = new QLabel(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(1, 86, 1229, 596);
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setPixmap(QPixmap(Bild_Ressource));
+    Image1->lower();
+    Image1->hide();
+}
+
+TF_Sterne_Seite::~TF_Sterne_Seite() = default;
+
+TPanel *TF_Sterne_Seite::Ueberschrift(int Schwierigkeitsgrad) const
+{
+    TPanel *const Zeilen[] = {Panel_Sterne_1, Panel_Sterne_2, Panel_Sterne_3};
+    return Zeilen[Schwierigkeitsgrad - 1];
+}
+
+QTextEdit *TF_Sterne_Seite::Smily_Box(int Schwierigkeitsgrad) const
+{
+    QTextEdit *const Boxen[] = {RichEdit_Sterne_1, RichEdit_Sterne_2, RichEdit_Sterne_3};
+    return Boxen[Schwierigkeitsgrad - 1];
+}
+
+void TF_Sterne_Seite::Smily_Box_gestalten(QTextEdit *Box, const TSterne_record &Sterne)
+{
+    const TSmily_Darstellung D = Smily_Darstellung(Sterne, Schriftart_vorhanden(Sterne.Schriftart));
+    Box->setFont(Schrift(D.Schriftart, Smily_Pixelhoehe, true));
+    Grundfarbe_setzen(Box, Sterne.Farbe_Hintergrund);
+    QPalette Palette = Box->palette();
+    Palette.setColor(QPalette::Text, Farbe_zu_QColor(Sterne.Farbe_Schrift));
+    Box->setPalette(Palette);
+}
+
+void TF_Sterne_Seite::Sterne_initialisieren(TSterne_record &Sterne)
+{
+    ::Sterne_initialisieren(Sterne);
+    for (int d = 1; d <= 3; ++d) {
+        Ueberschrift(d)->setCaption(Sterne_Ueberschrift(d));
+        Smily_Box(d)->clear();
+    }
+    RadioGroup_Bild_zeigen->setItemIndex(Bild_zeigen_Index);
+}
+
+void TF_Sterne_Seite::Sterne_aktualisieren(TSterne_record &Sterne, int Schwierigkeitsgrad)
+{
+    QTextEdit *Box = Smily_Box(Schwierigkeitsgrad);
+    Smily_Box_gestalten(Box, Sterne);
+    if (Sterne_Block_pruefen(Sterne, Schwierigkeitsgrad) == TBlock_Ergebnis::Smily) {
+        const TSmily_Darstellung D = Smily_Darstellung(Sterne, Schriftart_vorhanden(Sterne.Schriftart));
+        Box->setPlainText(Smily_Zeile(D.Zeichen, Sterne.Anzahl_Smily[Schwierigkeitsgrad - 1]));
+    }
+    Ueberschrift(Schwierigkeitsgrad)->setCaption(Sterne_Ueberschrift_mit_Stand(Sterne, Schwierigkeitsgrad));
+
+    const TBild_Zustand Z = Bild_Zustand(Sterne, RadioGroup_Bild_zeigen->ItemIndex());
+    for (int k = 1; k <= 3; ++k) {
+        if (Z.Zeile[k - 1] == TZeilen_Sichtbarkeit::lassen)
+            continue;
+        const bool sichtbar = Z.Zeile[k - 1] == TZeilen_Sichtbarkeit::zeigen;
+        Ueberschrift(k)->setVisible(sichtbar);
+        Smily_Box(k)->setVisible(sichtbar);
+    }
+    Image1->setVisible(Z.Bild_sichtbar);
+}

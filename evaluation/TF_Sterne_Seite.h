@@ -1,0 +1,66 @@
+#pragma once
+
+#include "evaluation/TSterne_record.h"
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QTextEdit;
+class TPanel;
+class TRadioGroup;
+namespace Ui { class TF_Sterne_Seite; }
+
+// The page "Sterne": one row (caption and smiley box) per difficulty above a
+// picture that comes to light as rows with three smileys give way.
+//
+// The page does not own the smiley record; the detailed evaluation passes its
+// record in. A user click on RadioGroup_Bild_zeigen is only announced by
+// Bild_zeigen_geklickt(): the owner routes it (the main window re-focuses the
+// answer field afterwards) and calls Sterne_aktualisieren with its record and
+// current difficulty.
+class TF_Sterne_Seite : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TF_Sterne_Seite(QWidget *parent = nullptr);
+    ~TF_Sterne_Seite() override;
+
+    QFrame *Panel1;
+    TPanel *Panel3;
+    QTextEdit *RichEdit4;
+    TRadioGroup *RadioGroup_Bild_zeigen;
+    TPanel *Panel_Sterne_1;
+    QTextEdit *RichEdit_Sterne_1;
+    TPanel *Panel_Sterne_2;
+    QTextEdit *RichEdit_Sterne_2;
+    TPanel *Panel_Sterne_3;
+    QTextEdit *RichEdit_Sterne_3;
+    // Drawn on Panel1 beneath the rows; not part of Panel1's layout.
+    QLabel *Image1;
+
+    // Style values and counters reset, initial captions, boxes emptied, "Bild zeigen".
+    void Sterne_initialisieren(TSterne_record &Sterne);
+    // Block check, caption and picture for difficulty 1..3 after an answer or a picture choice.
+    void Sterne_aktualisieren(TSterne_record &Sterne, int Schwierigkeitsgrad);
+
+    TPanel *Ueberschrift(int Schwierigkeitsgrad) const;
+    QTextEdit *Smily_Box(int Schwierigkeitsgrad) const;
+
+signals:
+    // A user click on RadioGroup_Bild_zeigen (not a programmatic selection).
+    void Bild_zeigen_geklickt();
+
+private:
+    void Smily_Box_gestalten(QTextEdit *Box, const TSterne_record &Sterne);
+
+    std::unique_ptr<Ui::TF_Sterne_Seite> ui;
+};
+
+// Resource path of the embedded picture.
+inline const QString Bild_Ressource = QStringLiteral(":/bild/Tarvo_Bild.jpg");
+
+// Whether the record's symbol font is installed (exact family, no substitute).
+bool Schriftart_vorhanden(const QString &Familie);
