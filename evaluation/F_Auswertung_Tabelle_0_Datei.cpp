@@ -39,6 +39,8 @@ TF_Auswertung_Tabelle_0::TF_Auswertung_Tabelle_0(QWidget *parent)
     G->Zeilenhoehe_setzen(24);
     G->Standard_Spaltenbreite_setzen(108);
     G->Groesse_setzen(Tabelle_0_Spalten, Tabelle_0_Zeilen, Tabelle_0_feste_Spalten, Tabelle_0_feste_Zeilen);
+    // The longest operation name must not be cut.
+    G->Spalte_passend_fuer(0, QStringLiteral("Multiplikation"));
     connect(G, &QTableWidget::cellClicked, this, [this](int, int) { StringGrid_Auswertung_0Click(StringGrid_Auswertung_0); });
 }
 

@@ -49,6 +49,8 @@ TF_Auswertung_Tabelle_Kategorie::TF_Auswertung_Tabelle_Kategorie(const TKategori
     G->Groesse_setzen(Kategorie_Tabelle_Spalten, m_Konfiguration.Zeilenzahl, Kategorie_Tabelle_feste_Spalten,
                       Kategorie_Tabelle_feste_Zeilen);
     G->Spaltenbreite_setzen(4, m_Konfiguration.Spaltenbreite_4);
+    // The longest operation name must not be cut.
+    G->Spalte_passend_fuer(0, QStringLiteral("Multiplikation"));
     G->setFixedHeight(G->Hoehe_fuer_alle_Zeilen());
     connect(G, &QTableWidget::cellClicked, this, [this](int, int) { StringGrid1Click(StringGrid1); });
 }

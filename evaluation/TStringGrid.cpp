@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 
 TStringGrid::TStringGrid(QWidget *parent)
@@ -70,6 +71,15 @@ void TStringGrid::Standard_Spaltenbreite_setzen(int Breite)
 void TStringGrid::Spaltenbreite_setzen(int Spalte, int Breite)
 {
     setColumnWidth(Spalte, Breite);
+}
+
+void TStringGrid::Spalte_passend_fuer(int Spalte, const QString &Text)
+{
+    // The cell's text margins on both sides plus the grid line.
+    const int Rand = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
+    const int Breite = fontMetrics().horizontalAdvance(Text) + Rand;
+    if (columnWidth(Spalte) < Breite)
+        setColumnWidth(Spalte, Breite);
 }
 
 void TStringGrid::Zeilenhoehe_setzen(int Hoehe)

@@ -17,6 +17,8 @@ public:
     void Standard_Spaltenbreite_setzen(int Breite);
     void Spaltenbreite_setzen(int Spalte, int Breite);
     void Zeilenhoehe_setzen(int Hoehe);
+    // Widens a column, if needed, so that this text is not cut.
+    void Spalte_passend_fuer(int Spalte, const QString &Text);
 
     // Creates the cell when needed; fixed cells get their grey look.
     void Zelle_setzen(int Zeile, int Spalte, const QString &Text);
