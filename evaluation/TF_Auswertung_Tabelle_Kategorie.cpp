@@ -1,0 +1,128 @@
+#include "evaluation/TF_Auswertung_Tabelle_Kategorie.h"
+
+#include "ui_TF_Auswertung_Tabelle_Kategorie.h"
+
+#include "core/Farbe_Qt.h"
+#include "core/Schriften.h"
+#include "evaluation/Balken_Anzeige.h"
+#include "evaluation/TStringGrid.h"
+
+TF_Auswertung_Tabelle_Kategorie::TF_Auswertung_Tabelle_Kategorie(const TKategorie_Tabelle &Konfiguration,
+                                                                 QWidget *parent)
+    : QFrame(parent)
+    , ui(new Ui::TF_Auswertung_Tabelle_Kategorie)
+    , m_Konfiguration(Konfiguration)
+{
+    ui->setupUi(this);
+    Panel_0 = ui->Panel_0;
+    Panel1 = ui->Panel1;
+    Panel_o_Text = ui->Panel_o_Text;
+    RichEdit1 = ui->RichEdit1;
+    StringGrid1 = ui->StringGrid1;
+    Panel4 = ui->Panel4;
+    Panel3 = ui->Panel3;
+    Panel2 = ui->Panel2;
+    ProgressBar_Anzahl = ui->ProgressBar_Anzahl;
+    if (m_Konfiguration.mit_Punkte_Anzeige) {
+        Panel_Punkte_Ueberschrift = ui->Panel_Punkte_Ueberschrift;
+        Panel_Punkte_Progressbar = ui->Panel_Punkte_Progressbar;
+        ProgressBar_Punkte = ui->ProgressBar_Punkte;
+    } else {
+        delete ui->Panel_Punkte_Ueberschrift;
+        delete ui->Panel_Punkte_Progressbar;
+    }
+
+    setFont(Schrift_Courier_fett(13));
+    Hintergrund_setzen(this, Farbe_Silber);
+    Panel_0->setFarbe(Farbe_Silber);
+    for (TPanel *P : {Panel1, Panel4, Panel3, Panel_Punkte_Ueberschrift})
+        if (P)
+            P->setFarbe(Farbe_Grau);
+    Panel1->setCaption(m_Konfiguration.Titel);
+    Panel4->setCaption(m_Konfiguration.Einstellung_Caption_Entwurf);
+    RichEdit1->setPlainText(m_Konfiguration.Beschreibung.join(u'\n'));
+
+    TStringGrid *G = StringGrid1;
+    G->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    G->Zeilenhoehe_setzen(24);
+    G->Standard_Spaltenbreite_setzen(m_Konfiguration.Spaltenbreite);
+    G->Groesse_setzen(Kategorie_Tabelle_Spalten, m_Konfiguration.Zeilenzahl, Kategorie_Tabelle_feste_Spalten,
+                      Kategorie_Tabelle_feste_Zeilen);
+    G->Spaltenbreite_setzen(4, m_Konfiguration.Spaltenbreite_4);
+    // The longest operation name must not be cut.
+    G->Spalte_passend_fuer(0, QStringLiteral("Multiplikation"));
+    G->setFixedHeight(G->Hoehe_fuer_alle_Zeilen());
+    connect(G, &QTableWidget::cellClicked, this, [this](int, int) { StringGrid1Click(StringGrid1); });
+}
+
+TF_Auswertung_Tabelle_Kategorie::~TF_Auswertung_Tabelle_Kategorie()
+{
+    delete ui;
+}
+
+void TF_Auswertung_Tabelle_Kategorie::Tabelle_initialisieren()
+{
+    const TKategorie_Tabelle &K = m_Konfiguration;
+    TStringGrid *G = StringGrid1;
+    G->Groesse_setzen(Kategorie_Tabelle_Spalten, K.Zeilenzahl, Kategorie_Tabelle_feste_Spalten,
+                      Kategorie_Tabelle_feste_Zeilen);
+    for (int z = 0; z < Kategorie_Tabelle_feste_Zeilen; ++z)
+        G->Zeile_setzen(z, K.Kopfzeilen.at(std::size_t(z)));
+    for (int i = 0; i < Datenzeilen_Anzahl(K); ++i) {
+        QStringList Z = K.Bezeichnungen.at(i);
+        Z << QStringList(Kategorie_Tabelle_Spalten - Z.size(), QString());
+        G->Zeile_setzen(Kategorie_Tabelle_erste_Datenzeile + i, Z);
+    }
+    G->viewport()->update();
+    Anzeige_setzen(Kategorie_Anzeige_leer(K));
+}
+
+void TF_Auswertung_Tabelle_Kategorie::Werte_uebernehmen(std::uint8_t Rechenart, std::uint8_t Schwierigkeitsgrad,
+                                                        const TStatistik_Speicher &Statistik, QObject *)
+{
+    m_Rechenart = Rechenart;
+    m_Schwierigkeitsgrad = Schwierigkeitsgrad;
+    m_Statistik = Statistik;
+    Werte_darstellen();
+}
+
+void TF_Auswertung_Tabelle_Kategorie::Werte_darstellen()
+{
+    const TKategorie_Tabelle &K = m_Konfiguration;
+    for (int i = 0; i < Datenzeilen_Anzahl(K); ++i) {
+        const int z = Kategorie_Tabelle_erste_Datenzeile + i;
+        StringGrid1->Zeile_setzen(z, Kategorie_Zeile(K, z, m_Statistik));
+    }
+    StringGrid1Click(StringGrid1);
+    Anzeige_setzen(Kategorie_Anzeige(K, m_Rechenart, m_Schwierigkeitsgrad, m_Statistik));
+}
+
+void TF_Auswertung_Tabelle_Kategorie::Anzeige_setzen(const TKategorie_Anzeige &A)
+{
+    if (A.Einstellung_Caption)
+        Panel4->setCaption(*A.Einstellung_Caption);
+    if (A.Anzahl_Caption)
+        Panel3->setCaption(*A.Anzahl_Caption);
+    if (A.Anzahl_Balken)
+        Balken_setzen(ProgressBar_Anzahl, A.Anzahl_Balken->Maximum, A.Anzahl_Balken->Position);
+    if (A.Punkte_Caption && Panel_Punkte_Ueberschrift)
+        Panel_Punkte_Ueberschrift->setCaption(*A.Punkte_Caption);
+    if (A.Punkte_Balken && ProgressBar_Punkte)
+        Balken_setzen(ProgressBar_Punkte, A.Punkte_Balken->Maximum, A.Punkte_Balken->Position);
+}
+
+void TF_Auswertung_Tabelle_Kategorie::StringGrid1Click(QObject *)
+{
+    // Before the first hand-over there is no setting to return to.
+    if (m_Rechenart == 0 || m_Schwierigkeitsgrad == 0)
+        return;
+    StringGrid1->Zelle_auswaehlen(Zeile_der_Einstellung(m_Konfiguration, m_Rechenart, m_Schwierigkeitsgrad), 6);
+}
+
+QList<QStringList> TF_Auswertung_Tabelle_Kategorie::Datenzeilen() const
+{
+    QList<QStringList> Zeilen;
+    for (int z = Kategorie_Tabelle_erste_Datenzeile; z < StringGrid1->rowCount(); ++z)
+        Zeilen << StringGrid1->Zeile(z);
+    return Zeilen;
+}
