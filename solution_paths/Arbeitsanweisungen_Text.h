@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// The work instructions of the solution-path page, line by line.
+QStringList Arbeitsanweisungen_Zeilen();

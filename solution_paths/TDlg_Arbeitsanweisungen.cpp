@@ -1,0 +1,47 @@
+#include "solution_paths/TDlg_Arbeitsanweisungen.h"
+
+#include "ui_TDlg_Arbeitsanweisungen.h"
+
+#include "core/Farbe_Qt.h"
+#include "core/Schriften.h"
+#include "solution_paths/Arbeitsanweisungen_Text.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+TDlg_Arbeitsanweisungen::TDlg_Arbeitsanweisungen(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::TDlg_Arbeitsanweisungen)
+{
+    ui->setupUi(this);
+    Panel1 = ui->Panel1;
+    RichEdit1 = ui->RichEdit1;
+    OKBtn = ui->OKBtn;
+    setFixedSize(775, 562);
+    Hintergrund_setzen(this, Farbe_Grau);
+    Hintergrund_setzen(Panel1, Farbe_Silber);
+    RichEdit1->setFont(Schrift_Courier_fett(13));
+    Grundfarbe_setzen(RichEdit1, Farbe_Hellgruen);
+    RichEdit1->setPlainText(Arbeitsanweisungen_Zeilen().join(u'\n'));
+}
+
+TDlg_Arbeitsanweisungen::~TDlg_Arbeitsanweisungen()
+{
+    delete ui;
+}
+
+QStringList TDlg_Arbeitsanweisungen::Zeilen() const
+{
+    return RichEdit1->toPlainText().split(u'\n');
+}
+
+void TDlg_Arbeitsanweisungen::showEvent(QShowEvent *event)
+{
+    // Centred on the screen, whatever window handed it over.
+    if (QScreen *Bildschirm = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        QRect Rahmen = frameGeometry();
+        Rahmen.moveCenter(Bildschirm->availableGeometry().center());
+        move(Rahmen.topLeft());
+    }
+    QDialog::showEvent(event);
+}

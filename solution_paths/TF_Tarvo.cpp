@@ -1,0 +1,173 @@
+#include "solution_paths/TF_Tarvo.h"
+
+#include "ui_TF_Tarvo.h"
+
+#include "core/TPanel.h"
+#include "core/TRadioGroup.h"
+#include "core/Zufall.h"
+#include "solution_paths/TAusgabe_Regeln.h"
+#include "solution_paths/TDlg_Arbeitsanweisungen.h"
+#include "solution_paths/TF_Tarvo_Loesungsschritt.h"
+#include "solution_paths/TF_Tarvo_Loesungsweg.h"
+#include "solution_paths/TF_ein_Zeichen.h"
+#include "solution_paths/Tarvo_Aufgabe_erzeugen.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+constexpr int Schritthoehe = 130;
+}
+
+TF_Tarvo::TF_Tarvo(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::TF_Tarvo)
+{
+    ui->setupUi(this);
+    Panel_Steuerung = ui->Panel_Steuerung;
+    Panel_Aufgaben_stellen = ui->Panel_Aufgaben_stellen;
+    Button_Aufgabe_stellen = ui->Button_Aufgabe_stellen;
+    Button_Aufgabe_loesen = ui->Button_Aufgabe_loesen;
+    Panel_Operation = ui->Panel_Operation;
+    ListBox_Operation = ui->ListBox_Operation;
+    Panel_Schwierigkeitsgrad = ui->Panel_Schwierigkeitsgrad;
+    RadioGroup_Schwierigkeitsgrad = ui->RadioGroup_Schwierigkeitsgrad;
+    Panel_Loesungsweg = ui->Panel_Loesungsweg;
+    RadioGroup_Loesungsweg = ui->RadioGroup_Loesungsweg;
+    Panel_Loesungsausgabe = ui->Panel_Loesungsausgabe;
+    RadioGroup_Loesungsausgabe = ui->RadioGroup_Loesungsausgabe;
+    Panel3 = ui->Panel3;
+    Button_Arbeitsanweisungen = ui->Button_Arbeitsanweisungen;
+    Panel2 = ui->Panel2;
+    F_Tarvo_Loesungsweg1 = ui->F_Tarvo_Loesungsweg1;
+
+    Panel3->setFarbe(Farbe_Hellgruen);
+
+    RadioGroup_Schwierigkeitsgrad->setTitle(QStringLiteral(" Schwierigkeitsgrad "));
+    RadioGroup_Schwierigkeitsgrad->setItems({QStringLiteral("leichte            Aufgabe"),
+                                             QStringLiteral("mittelschwere Aufgabe"),
+                                             QStringLiteral("schwere         Aufgabe")});
+    RadioGroup_Schwierigkeitsgrad->setItemIndex(0);
+    RadioGroup_Loesungsweg->setTitle(QStringLiteral(" Lösungsweg "));
+    RadioGroup_Loesungsweg->setItems({QStringLiteral("kurzer Lösungsweg"), QStringLiteral("langer Lösungsweg")});
+    RadioGroup_Loesungsweg->setItemIndex(1);
+    RadioGroup_Loesungsausgabe->setTitle(QStringLiteral(" Lösungsausgabe"));
+    RadioGroup_Loesungsausgabe->setItems({QStringLiteral("direkt           ausgeben"),
+                                          QStringLiteral("nicht direkt  ausgeben"),
+                                          QStringLiteral("schrittweise ausgeben")});
+    RadioGroup_Loesungsausgabe->setItemIndex(0);
+
+    A_Aufgabe_stellen = Aktion_binden(Button_Aufgabe_stellen, QStringLiteral("Aufgabe stellen"));
+    A_Aufgabe_stellen->setObjectName(QStringLiteral("A_Aufgabe_stellen"));
+    A_Aufgabe_loesen = Aktion_binden(Button_Aufgabe_loesen, QStringLiteral("Aufgabe lösen"));
+    A_Aufgabe_loesen->setObjectName(QStringLiteral("A_Aufgabe_loesen"));
+    A_Einstellungen_uebernehmen = new QAction(QStringLiteral("Einstellungen übernehmen"), this);
+    A_Einstellungen_uebernehmen->setObjectName(QStringLiteral("A_Einstellungen_uebernehmen"));
+    ActionList1 = {A_Aufgabe_stellen, A_Aufgabe_loesen, A_Einstellungen_uebernehmen};
+
+    connect(A_Aufgabe_stellen, &QAction::triggered, this, [this] { A_Aufgabe_stellenExecute(A_Aufgabe_stellen); });
+    connect(A_Aufgabe_loesen, &QAction::triggered, this, [this] { A_Aufgabe_loesenExecute(A_Aufgabe_loesen); });
+    connect(A_Einstellungen_uebernehmen, &QAction::triggered, this,
+            [this] { A_Einstellungen_uebernehmenExecute(A_Einstellungen_uebernehmen); });
+
+    // Every change of a setting poses a new task.
+    connect(ListBox_Operation, &QListWidget::currentRowChanged, A_Einstellungen_uebernehmen, &QAction::trigger);
+    for (TRadioGroup *Gruppe : {RadioGroup_Schwierigkeitsgrad, RadioGroup_Loesungsweg, RadioGroup_Loesungsausgabe})
+        connect(Gruppe, &TRadioGroup::Click, A_Einstellungen_uebernehmen, &QAction::trigger);
+    connect(Button_Arbeitsanweisungen, &QPushButton::clicked, this,
+            [this] { Button_ArbeitsanweisungenClick(Button_Arbeitsanweisungen); });
+}
+
+TF_Tarvo::~TF_Tarvo()
+{
+    delete ui;
+}
+
+QAction *TF_Tarvo::Aktion_binden(QPushButton *Knopf, const QString &Text)
+{
+    auto *Aktion = new QAction(Text, this);
+    Knopf->setText(Text);
+    connect(Knopf, &QPushButton::clicked, Aktion, &QAction::trigger);
+    connect(Aktion, &QAction::changed, Knopf, [Knopf, Aktion] {
+        Knopf->setText(Aktion->text());
+        Knopf->setEnabled(Aktion->isEnabled());
+    });
+    return Aktion;
+}
+
+void TF_Tarvo::Arbeitsanweisungen_setzen(TDlg_Arbeitsanweisungen *Dialog)
+{
+    Dlg_Arbeitsanweisungen = Dialog;
+}
+
+void TF_Tarvo::Initialisieren(QObject *)
+{
+    Zufall_initialisieren();
+    Aufgabe_initialisieren(Einstellung);
+    F_Tarvo_Loesungsweg1->Loesungsweg_loeschen();
+    Memo1.clear();
+    {
+        const QSignalBlocker Sperre(ListBox_Operation);
+        ListBox_Operation->setCurrentRow(0);
+    }
+    A_Einstellungen_uebernehmenExecute(this);
+}
+
+void TF_Tarvo::A_Einstellungen_uebernehmenExecute(QObject *)
+{
+    Einstellung.Rechenart = std::uint8_t(qMax(0, ListBox_Operation->currentRow()));
+    Einstellung.Schwierigkeitsgrad = std::uint8_t(qMax(0, RadioGroup_Schwierigkeitsgrad->ItemIndex()));
+    Einstellung.Loesungsweg = std::uint8_t(qMax(0, RadioGroup_Loesungsweg->ItemIndex()));
+    Einstellung.Loesungsausgabe = std::uint8_t(qMax(0, RadioGroup_Loesungsausgabe->ItemIndex()));
+
+    if (Ausgabe_Regeln(Einstellung.Loesungsausgabe).Button_loesen_sichtbar) {
+        Button_Aufgabe_loesen->show();
+        A_Aufgabe_loesen->setText(QStringLiteral("Aufgabe lösen"));
+    } else {
+        Button_Aufgabe_loesen->hide();
+    }
+    F_Tarvo_Loesungsweg1->Schritthoehe_setzen(Schritthoehe);
+    A_Aufgabe_stellenExecute(this);
+}
+
+void TF_Tarvo::A_Aufgabe_stellenExecute(QObject *)
+{
+    F_Tarvo_Loesungsweg1->Loesungsweg_loeschen();
+    Memo1.clear();
+    Aufgabe_erzeugen(Einstellung, Memo1);
+    Aufgabe_zeigen();
+    F_Tarvo_Loesungsweg1->Aufgabe_uebernehmen(Einstellung);
+
+    const TAusgabe_Regeln Regeln = Ausgabe_Regeln(Einstellung.Loesungsausgabe);
+    if (Regeln.sofort_loesen)
+        A_Aufgabe_loesenExecute(this);
+    if (Regeln.Fokus_wechseln && !Button_Aufgabe_loesen->isHidden())
+        Button_Aufgabe_loesen->setFocus();
+}
+
+void TF_Tarvo::A_Aufgabe_loesenExecute(QObject *)
+{
+    F_Tarvo_Loesungsweg1->Loesungsweg_anzeigen(Einstellung);
+    // A repeated "Aufgabe lösen" shows every row of the same task uncovered.
+    F_Tarvo_Loesungsweg1->Aufgabe.schrittweise = false;
+    if (Ausgabe_Regeln(Einstellung.Loesungsausgabe).Fokus_wechseln && !Button_Aufgabe_stellen->isHidden())
+        Button_Aufgabe_stellen->setFocus();
+}
+
+void TF_Tarvo::Aufgabe_zeigen()
+{
+    TF_Tarvo_Loesungsschritt *Zeile = F_Tarvo_Loesungsweg1->F_Tarvo_Loesungsschritt1;
+    Zeile->Schritt_Aufgabe_zeigen(false, false, Einstellung.Zahl_1, Einstellung.Zahl_2,
+                                  Einstellung.Ueberschrift, Memo1);
+    Zeile->F_ein_Zeichen2->Edit1->setText(QString(Einstellung.Rechenzeichen));
+}
+
+void TF_Tarvo::Button_ArbeitsanweisungenClick(QObject *)
+{
+    if (Dlg_Arbeitsanweisungen)
+        Dlg_Arbeitsanweisungen->exec();
+    Button_Aufgabe_stellen->setFocus();
+}

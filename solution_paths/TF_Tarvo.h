@@ -1,0 +1,69 @@
+#pragma once
+
+#include "core/TEinstellung_Aufgabe.h"
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+class QAction;
+class QListWidget;
+class QPushButton;
+class TDlg_Arbeitsanweisungen;
+class TF_Tarvo_Loesungsweg;
+class TPanel;
+class TRadioGroup;
+namespace Ui { class TF_Tarvo; }
+
+// The solution-path page: four settings, a posed task and its path.
+class TF_Tarvo : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TF_Tarvo(QWidget *parent = nullptr);
+    ~TF_Tarvo() override;
+
+    TPanel *Panel_Steuerung;
+    TPanel *Panel_Aufgaben_stellen;
+    QPushButton *Button_Aufgabe_stellen;
+    QPushButton *Button_Aufgabe_loesen;
+    TPanel *Panel_Operation;
+    QListWidget *ListBox_Operation;
+    TPanel *Panel_Schwierigkeitsgrad;
+    TRadioGroup *RadioGroup_Schwierigkeitsgrad;
+    TPanel *Panel_Loesungsweg;
+    TRadioGroup *RadioGroup_Loesungsweg;
+    TPanel *Panel_Loesungsausgabe;
+    TRadioGroup *RadioGroup_Loesungsausgabe;
+    TPanel *Panel3;
+    QPushButton *Button_Arbeitsanweisungen;
+    TPanel *Panel2;
+    TF_Tarvo_Loesungsweg *F_Tarvo_Loesungsweg1;
+
+    QAction *A_Aufgabe_stellen;
+    QAction *A_Aufgabe_loesen;
+    QAction *A_Einstellungen_uebernehmen;
+    QList<QAction *> ActionList1;
+
+    // Explanation lines of the task row.
+    QStringList Memo1;
+    TEinstellung_Aufgabe Einstellung;
+
+    // The main window owns the dialog; this page only shows it.
+    void Arbeitsanweisungen_setzen(TDlg_Arbeitsanweisungen *Dialog);
+
+    void Initialisieren(QObject *Sender);
+
+public slots:
+    void A_Einstellungen_uebernehmenExecute(QObject *Sender = nullptr);
+    void A_Aufgabe_stellenExecute(QObject *Sender = nullptr);
+    void A_Aufgabe_loesenExecute(QObject *Sender = nullptr);
+    void Button_ArbeitsanweisungenClick(QObject *Sender = nullptr);
+
+private:
+    void Aufgabe_zeigen();
+    QAction *Aktion_binden(QPushButton *Knopf, const QString &Text);
+
+    TDlg_Arbeitsanweisungen *Dlg_Arbeitsanweisungen = nullptr;
+    Ui::TF_Tarvo *ui;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/TEinstellung_Aufgabe.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QScrollArea;
+class TF_Tarvo_Loesungsschritt;
+struct TLoesungsschritt_Daten;
+namespace Ui { class TF_Tarvo_Loesungsweg; }
+
+// The task row and up to three solution rows, stacked at the top of a
+// scroll area; hidden rows take no space.
+class TF_Tarvo_Loesungsweg : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TF_Tarvo_Loesungsweg(QWidget *parent = nullptr);
+    ~TF_Tarvo_Loesungsweg() override;
+
+    QScrollArea *ScrollBox;
+    TF_Tarvo_Loesungsschritt *F_Tarvo_Loesungsschritt1;
+    TF_Tarvo_Loesungsschritt *F_Tarvo_Loesungsschritt2;
+    TF_Tarvo_Loesungsschritt *F_Tarvo_Loesungsschritt3;
+    TF_Tarvo_Loesungsschritt *F_Tarvo_Loesungsschritt4;
+    // The explanation of the row last built.
+    QStringList Memo1;
+    // The posed task the rows are built from.
+    TEinstellung_Aufgabe Aufgabe;
+
+    void Aufgabe_uebernehmen(const TEinstellung_Aufgabe &Aufgabe_neu);
+    void Loesungsweg_loeschen();
+    void Loesungsschritte_loeschen();
+    // Builds the rows from the stored copy, not from the argument, so a
+    // repeated build shows the task that was handed over.
+    void Loesungsweg_anzeigen(const TEinstellung_Aufgabe &Aufgabe_gestellt);
+    void Schritthoehe_setzen(int Hoehe);
+    TF_Tarvo_Loesungsschritt *Schritt(int Nummer) const;
+
+private:
+    void Schritt_zeigen(const TLoesungsschritt_Daten &Daten);
+    void Nach_oben_scrollen();
+
+    Ui::TF_Tarvo_Loesungsweg *ui;
+};

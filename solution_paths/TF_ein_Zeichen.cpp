@@ -1,0 +1,24 @@
+#include "solution_paths/TF_ein_Zeichen.h"
+
+#include "ui_TF_ein_Zeichen.h"
+
+#include "core/Farbe_Qt.h"
+#include "core/Schriften.h"
+
+TF_ein_Zeichen::TF_ein_Zeichen(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::TF_ein_Zeichen)
+{
+    ui->setupUi(this);
+    Panel1 = ui->Panel1;
+    Edit1 = ui->Edit1;
+    Hintergrund_setzen(Panel1, Farbe_Silber);
+    Grundfarbe_setzen(Edit1, Farbe_Silber);
+    Edit1->setFont(Schrift_Courier_fett(24));
+    Edit1->setTextMargins(0, 0, 0, 0);
+}
+
+TF_ein_Zeichen::~TF_ein_Zeichen()
+{
+    delete ui;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/TEinstellung_Aufgabe.h"
+
+#include <QStringList>
+#include <cstdint>
+
+// The demonstrator's task drawing, free of any widget.
+
+// Operands of a sum, difference or product by difficulty, then the sign draw
+// over 0..13; appends the range description to Memo1.
+void Zahlen_erzeugen(TEinstellung_Aufgabe &Einstellung, QStringList &Memo1);
+
+// Dividend built as quotient times divisor so every division is exact, then
+// the sign draw over 0..11; appends the range description to Memo1.
+void Zahlen_erzeugen_Division(TEinstellung_Aufgabe &Einstellung, QStringList &Memo1);
+
+// r uniform in 0..Betrag_max: 0..3 negates Zahl_1, 4..7 Zahl_2, 8..11 both.
+void Vorzeichen_verteilen(TEinstellung_Aufgabe &Einstellung, std::int32_t Betrag_max);
+
+// Result and derived fields, then schrittweise and the task heading.
+void Aufgabe_berechnen(TEinstellung_Aufgabe &Einstellung);
+
+// Draws the operands fitting Rechenart and runs Aufgabe_berechnen.
+void Aufgabe_erzeugen(TEinstellung_Aufgabe &Einstellung, QStringList &Memo1);
+
+// A negative number inside a term is written in parentheses: -8 -> "(-8)".
+QString Zahl_geklammert(std::int32_t Wert);
