@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -63,8 +64,11 @@ TFrame_RTF_Text_mit_drucken_Laden::TFrame_RTF_Text_mit_drucken_Laden(QWidget *pa
     Button_drucken_und_laden->setText(QStringLiteral("Text drucken oder speichern (TXT-Datei im RTF-Format)"));
     Button_drucken->setText(Action_Text_drucken->text());
     Button_laden->setText(QStringLiteral("Text speichern (TXT-Datei im RTF-Format)"));
-    for (QPushButton *Knopf : {Button_drucken_und_laden, Button_drucken, Button_laden})
+    for (QPushButton *Knopf : {Button_drucken_und_laden, Button_drucken, Button_laden}) {
         Knopf->setFont(Knopfschrift);
+        // The classic widths, widened where this style's padding would cut the caption.
+        Knopf->setFixedWidth(std::max(Knopf->minimumWidth(), Knopf->sizeHint().width()));
+    }
     connect(Button_drucken_und_laden, &QPushButton::clicked, Action_Text_drucken_oder_laden, &QAction::trigger);
     connect(Button_drucken, &QPushButton::clicked, Action_Text_drucken, &QAction::trigger);
     connect(Button_laden, &QPushButton::clicked, Action_Text_laden, &QAction::trigger);
