@@ -15,8 +15,8 @@ tarvo_pakete_sicherstellen() {
     fi
     echo "Installing: ${fehlend[*]}"
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+    apt-get -o DPkg::Lock::Timeout=600 update -qq
+    apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${fehlend[@]}"
 }
 
 TARVO_BAU_PAKETE=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools

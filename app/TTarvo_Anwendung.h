@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object with the general error report: an exception thrown
+// by an event handler is shown in a message box, and the program goes on
+// with the next event.
+class TTarvo_Anwendung : public QApplication
+{
+    Q_OBJECT
+public:
+    TTarvo_Anwendung(int &argc, char **argv);
+
+    bool notify(QObject *Empfaenger, QEvent *Ereignis) override;
+
+    static void Fehler_melden(const QString &Text);
+};

@@ -1,0 +1,55 @@
+#include "evaluation/TDlg_Protokoll_Auswertung_speichern_drucken.h"
+
+#include "ui_TDlg_Protokoll_Auswertung_speichern_drucken.h"
+
+#include "core/Farbe_Qt.h"
+#include "core/Schriften.h"
+#include "evaluation/Protokoll_Ausgabe_Texte.h"
+
+TDlg_Protokoll_Auswertung_speichern_drucken::TDlg_Protokoll_Auswertung_speichern_drucken(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::TDlg_Protokoll_Auswertung_speichern_drucken)
+{
+    ui->setupUi(this);
+    RichEdit1 = ui->RichEdit1;
+    Btn_Protokoll_drucken = ui->Btn_Protokoll_drucken;
+    Btn_Auswertung_drucken = ui->Btn_Auswertung_drucken;
+    Btn_Auswertung_Protokoll_drucken = ui->Btn_Auswertung_Protokoll_drucken;
+    Btn_Protokoll_speichern = ui->Btn_Protokoll_speichern;
+    Btn_Auswertung_speichern = ui->Btn_Auswertung_speichern;
+    Btn_Auswertung_Protokoll_speichern = ui->Btn_Auswertung_Protokoll_speichern;
+    CancelBtn = ui->CancelBtn;
+
+    setFixedSize(982, 292);
+    Hintergrund_setzen(ui->Panel_Knoepfe, Farbe_Grau);
+    RichEdit1->setFont(Schrift_Courier_fett(13));
+    Grundfarbe_setzen(RichEdit1, Farbe_Silber);
+    RichEdit1->setPlainText(Auswahl_Protokoll_Statistik_Zeilen().join(u'\n'));
+
+    connect(Btn_Protokoll_drucken, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Protokoll_druckenClick);
+    connect(Btn_Auswertung_drucken, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_druckenClick);
+    connect(Btn_Auswertung_Protokoll_drucken, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_Protokoll_druckenClick);
+    connect(Btn_Protokoll_speichern, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Protokoll_speichernClick);
+    connect(Btn_Auswertung_speichern, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_speichernClick);
+    connect(Btn_Auswertung_Protokoll_speichern, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_Protokoll_speichernClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TDlg_Protokoll_Auswertung_speichern_drucken::~TDlg_Protokoll_Auswertung_speichern_drucken()
+{
+    delete ui;
+}
+
+void TDlg_Protokoll_Auswertung_speichern_drucken::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Every showing starts on the first button, so Enter prints the protocol.
+    Btn_Protokoll_drucken->setFocus();
+    RichEdit1->moveCursor(QTextCursor::Start);
+}
+
+void TDlg_Protokoll_Auswertung_speichern_drucken::Waehlen(std::int32_t Nummer)
+{
+    Auswahl = Nummer;
+    accept();
+}

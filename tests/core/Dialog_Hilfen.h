@@ -1,0 +1,98 @@
+#pragma once
+
+// Helpers of the screen tests: answering modal dialogs, reading files back,
+// finding finished print jobs, mounting small file systems.
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+// Runs Antwort on the next modal dialog other than Vorher, once it is open.
+inline void Beim_naechsten_Dialog(std::function<void(QWidget *)> Antwort, QWidget *Vorher = nullptr)
+{
+    QTimer::singleShot(0, [Antwort, Vorher] {
+        QWidget *Dialog = nullptr;
+        const bool offen = QTest::qWaitFor([&] {
+            Dialog = QApplication::activeModalWidget();
+            return Dialog && Dialog != Vorher && Dialog->isVisible();
+        }, 5000);
+        if (offen)
+            Antwort(Dialog);
+    });
+}
+
+// Accepts a save dialog with a file name typed into it.
+inline void Speichern_unter(QWidget *Dialog, const QString &Pfad)
+{
+    auto *Datei_Dialog = qobject_cast<QFileDialog *>(Dialog);
+    QVERIFY(Datei_Dialog);
+    Datei_Dialog->selectFile(Pfad);
+    static_cast<QDialog *>(Datei_Dialog)->accept();
+}
+
+inline QByteArray Datei_lesen(const QString &Pfad)
+{
+    QFile Datei(Pfad);
+    return Datei.open(QIODevice::ReadOnly) ? Datei.readAll() : QByteArray();
+}
+
+inline QString Befehl(const QString &Programm, const QStringList &Argumente)
+{
+    QProcess P;
+    P.start(Programm, Argumente);
+    if (!P.waitForFinished(10000))
+        return {};
+    return QString::fromLocal8Bit(P.readAllStandardOutput());
+}
+
+// Job numbers of the spooler's completed jobs.
+inline QList<int> Abgeschlossene_Auftraege()
+{
+    QList<int> Nummern;
+    const QRegularExpression Muster(QStringLiteral("^\\S+-(\\d+)\\s"), QRegularExpression::MultilineOption);
+    auto Treffer = Muster.globalMatch(Befehl(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o")}));
+    while (Treffer.hasNext())
+        Nummern.append(Treffer.next().captured(1).toInt());
+    return Nummern;
+}
+
+// True when a job newer than Seit completed under this title (read from the
+// spooler's kept job attributes).
+inline bool Auftrag_abgeschlossen(const QString &Titel, int Seit)
+{
+    for (int Nummer : Abgeschlossene_Auftraege()) {
+        if (Nummer <= Seit)
+            continue;
+        const QByteArray Attribute = Datei_lesen(QStringLiteral("/var/spool/cups/c%1").arg(Nummer, 5, 10, QLatin1Char('0')));
+        if (Attribute.contains(Titel.toUtf8()))
+            return true;
+    }
+    return false;
+}
+
+inline int Letzter_Auftrag()
+{
+    int Letzter = 0;
+    for (int Nummer : Abgeschlossene_Auftraege())
+        Letzter = std::max(Letzter, Nummer);
+    return Letzter;
+}
+
+inline bool Einhaengen(const QStringList &Argumente)
+{
+    QProcess P;
+    P.start(QStringLiteral("mount"), Argumente);
+    return P.waitForFinished(10000) && P.exitStatus() == QProcess::NormalExit && P.exitCode() == 0;
+}
+
+inline void Aushaengen(const QString &Ordner)
+{
+    QProcess::execute(QStringLiteral("umount"), {Ordner});
+}

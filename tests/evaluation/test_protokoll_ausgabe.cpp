@@ -1,0 +1,224 @@
+#include "tests/core/Dialog_Hilfen.h"
+
+#include "core/Ausgabe_Vorgaben.h"
+#include "core/Textdatei.h"
+#include "core/Text_speichern.h"
+#include "evaluation/Protokoll_Ausgabe_Texte.h"
+#include "evaluation/TDlg_Protokoll_Auswertung_speichern_drucken.h"
+#include "evaluation/TOKBottomDlg_drucken_oder_speichern.h"
+#include "evaluation/TProtokoll_Statistik_Ausgabe.h"
+
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+class Test_Protokoll_Ausgabe : public QObject
+{
+    Q_OBJECT
+
+    QWidget Seite;
+    QTextEdit *RichEdit1 = new QTextEdit(&Seite);
+    QTextEdit *RichEdit2 = new QTextEdit(&Seite);
+    QTextEdit *RichEdit3 = new QTextEdit(&Seite);
+    TDlg_Protokoll_Auswertung_speichern_drucken Dialog;
+    TProtokoll_Statistik_Ausgabe *Ausgabe = new TProtokoll_Statistik_Ausgabe(RichEdit1, RichEdit2, RichEdit3, &Seite);
+    const QStringList Protokoll{u' ' + QString(51, u'='), QStringLiteral(" Protokoll zur Übung : Tarvo :"),
+                                u' ' + QString(51, u'='), QString()};
+    const QStringList Statistik{QString(73, u'='), QStringLiteral(" Auswertung der Statistischen Daten:"),
+                                QStringLiteral(" A+: Anzahl richtig gelöster Aufgaben")};
+
+    // Opens the choice dialog, presses the button and answers the save dialog.
+    void Waehlen_und_speichern(QPushButton *Knopf, const QString &Pfad)
+    {
+        Beim_naechsten_Dialog([&, Knopf](QWidget *Auswahl) {
+            Beim_naechsten_Dialog([&](QWidget *Speichern) { Speichern_unter(Speichern, Pfad); }, Auswahl);
+            QTest::mouseClick(Knopf, Qt::LeftButton);
+        });
+        Ausgabe->Button_Protokoll_Statistik_drucken_speichernClick();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Ausgabe->Auswahl_Dialog_setzen(&Dialog);
+        RichEdit1->setPlainText(Protokoll.join(u'\n'));
+        RichEdit2->setPlainText(Statistik.join(u'\n'));
+    }
+
+    void Texte_der_Auswahl_Dialoge()
+    {
+        const QStringList Zeilen = Auswahl_Protokoll_Statistik_Zeilen();
+        QCOMPARE(Zeilen.size(), 12);
+        for (int i : {0, 4, 9, 11})
+            QCOMPARE(Zeilen[i], QString());
+        QCOMPARE(Zeilen[8], QStringLiteral("  ") + QString(117, u'_'));
+        QCOMPARE(Zeilen[1], QStringLiteral("  Wollen Sie das Protokoll                   drucken:   Drücken Sie den Schalter \"Protokoll               drucken\""));
+        QCOMPARE(Zeilen[3], QStringLiteral("  Wollen Sie das Protokoll und die Statistik drucken:   Drücken Sie den Schalter \"Protokoll und Statistik drucken\""));
+        QCOMPARE(Zeilen[6], QStringLiteral("  Wollen Sie die Statistik                   speichern: Drücken Sie den Schalter \"Statistik               speichern\""));
+        QCOMPARE(Zeilen[10], QStringLiteral("  Wollen Sie abbrechen                                 : Drücken Sie den Schalter \"Abbrechen\""));
+        // The box shows every line, the leading empty one included.
+        QCOMPARE(Zeilen_der_Box(Dialog.RichEdit1), Zeilen);
+        QCOMPARE(Dialog.size(), QSize(982, 292));
+
+        TOKBottomDlg_drucken_oder_speichern Klein;
+        QCOMPARE(Zeilen_der_Box(Klein.RichEdit1), Auswahl_drucken_oder_speichern_Zeilen());
+        QCOMPARE(Zeilen_der_Box(Klein.RichEdit1).size(), 6);
+        QCOMPARE(Klein.size(), QSize(826, 168));
+        QVERIFY(!(Klein.windowFlags() & Qt::WindowCloseButtonHint));
+    }
+
+    void Druck_oder_Speicher_Auswahl()
+    {
+        TOKBottomDlg_drucken_oder_speichern Klein;
+        Klein.Auswahl = 1;
+        Beim_naechsten_Dialog([](QWidget *D) { QTest::keyClick(D, Qt::Key_Escape); });
+        QCOMPARE(Klein.exec(), int(QDialog::Rejected));
+        QCOMPARE(Klein.Auswahl, std::uint8_t(0));
+        Beim_naechsten_Dialog([](QWidget *D) { QTest::keyClick(D->focusWidget(), Qt::Key_Return); });
+        QCOMPARE(Klein.exec(), int(QDialog::Accepted));
+        QCOMPARE(Klein.Auswahl, std::uint8_t(2));
+        Beim_naechsten_Dialog([&](QWidget *) { QTest::mouseClick(Klein.Button_drucken, Qt::LeftButton); });
+        QCOMPARE(Klein.exec(), int(QDialog::Accepted));
+        QCOMPARE(Klein.Auswahl, std::uint8_t(1));
+    }
+
+    void Escape_tut_nichts()
+    {
+        Dialog.Auswahl = 4;
+        bool Weiterer_Dialog = false;
+        Beim_naechsten_Dialog([&](QWidget *D) {
+            QTest::keyClick(D, Qt::Key_Escape);
+            QTimer::singleShot(50, [&] { Weiterer_Dialog = QApplication::activeModalWidget() != nullptr; if (Weiterer_Dialog) QApplication::activeModalWidget()->close(); });
+        });
+        Ausgabe->Button_Protokoll_Statistik_drucken_speichernClick();
+        QVERIFY(!Weiterer_Dialog);
+        QVERIFY(!Dialog.isVisible());
+    }
+
+    void Enter_druckt_das_Protokoll()
+    {
+        if (QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("no default printer (scripts/drucker_einrichten.sh sets one up)");
+        const int Seit = Letzter_Auftrag();
+        Beim_naechsten_Dialog([](QWidget *D) { QTest::keyClick(D->focusWidget(), Qt::Key_Return); });
+        Ausgabe->Button_Protokoll_Statistik_drucken_speichernClick();
+        QCOMPARE(Dialog.Auswahl, 1);
+        QVERIFY2(QTest::qWaitFor([&] { return Auftrag_abgeschlossen(Auftrag_Protokoll, Seit); }, 60000),
+                 "no completed job \"Protokoll: zum Tarvo\"");
+    }
+
+    void Abbrechen_des_Speicherdialogs_schreibt_nichts()
+    {
+        QTemporaryDir Ordner;
+        QString Vorschlag, Ordner_Vorschlag;
+        Beim_naechsten_Dialog([&](QWidget *Auswahl) {
+            Beim_naechsten_Dialog([&](QWidget *Speichern) {
+                auto *D = qobject_cast<QFileDialog *>(Speichern);
+                Vorschlag = D->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+                Ordner_Vorschlag = D->directory().absolutePath();
+                D->reject();
+            }, Auswahl);
+            QTest::mouseClick(Dialog.Btn_Protokoll_speichern, Qt::LeftButton);
+        });
+        Ausgabe->Button_Protokoll_Statistik_drucken_speichernClick();
+        QCOMPARE(Vorschlag, Datei_Protokoll);
+        QCOMPARE(Ordner_Vorschlag, Speicher_Ordner_vorschlagen());
+        QVERIFY(QDir(Speicher_Ordner_vorschlagen()).entryList({QStringLiteral("Protokoll_zum_Tarvo*")}).isEmpty());
+    }
+
+    void Gespeicherte_Dateien_Byte_genau()
+    {
+        QTemporaryDir Ordner;
+        const QByteArray Protokoll_Bytes = " ===================================================\r\n"
+                                           " Protokoll zur \xDC" "bung : Tarvo :\r\n"
+                                           " ===================================================\r\n\r\n";
+        const QByteArray Statistik_Bytes = QByteArray(73, '=') + "\r\n Auswertung der Statistischen Daten:\r\n"
+                                           " A+: Anzahl richtig gel\xF6" "ster Aufgaben\r\n";
+
+        // A name without extension gets .txt.
+        Waehlen_und_speichern(Dialog.Btn_Protokoll_speichern, Ordner.filePath(QStringLiteral("p")));
+        QCOMPARE(Datei_lesen(Ordner.filePath(QStringLiteral("p.txt"))), Protokoll_Bytes);
+        Waehlen_und_speichern(Dialog.Btn_Auswertung_speichern, Ordner.filePath(QStringLiteral("s.txt")));
+        QCOMPARE(Datei_lesen(Ordner.filePath(QStringLiteral("s.txt"))), Statistik_Bytes);
+        Waehlen_und_speichern(Dialog.Btn_Auswertung_Protokoll_speichern, Ordner.filePath(QStringLiteral("b.txt")));
+        QCOMPARE(Datei_lesen(Ordner.filePath(QStringLiteral("b.txt"))), Protokoll_Bytes + "\r\n" + Statistik_Bytes);
+        QCOMPARE(Zeilen_der_Box(RichEdit3), Protokoll + QStringList{QString()} + Statistik);
+
+        // The same name again replaces the file without a question.
+        RichEdit1->setPlainText(QStringLiteral("neu"));
+        Waehlen_und_speichern(Dialog.Btn_Protokoll_speichern, Ordner.filePath(QStringLiteral("p.txt")));
+        QCOMPARE(Datei_lesen(Ordner.filePath(QStringLiteral("p.txt"))), QByteArray("neu\r\n"));
+        RichEdit1->setPlainText(Protokoll.join(u'\n'));
+    }
+
+    void Vorgeschlagener_Name_im_Programmordner()
+    {
+        const QString Pfad = QDir(Speicher_Ordner_vorschlagen()).filePath(QStringLiteral("Protokoll_und_Statistik_zum_Tarvo.txt"));
+        QFile::remove(Pfad);
+        Beim_naechsten_Dialog([&](QWidget *Auswahl) {
+            Beim_naechsten_Dialog([](QWidget *Speichern) { static_cast<QDialog *>(Speichern)->accept(); }, Auswahl);
+            QTest::mouseClick(Dialog.Btn_Auswertung_Protokoll_speichern, Qt::LeftButton);
+        });
+        Ausgabe->Button_Protokoll_Statistik_drucken_speichernClick();
+        const QByteArray Inhalt = Datei_lesen(Pfad);
+        QFile::remove(Pfad);
+        QVERIFY(Inhalt.startsWith(" ====="));
+        QVERIFY(Inhalt.contains("\r\n\r\n\r\n" + QByteArray(73, '=')));
+    }
+
+    void Fehlschlag_nennt_Datei_und_Grund_data()
+    {
+        QTest::addColumn<QString>("Art");
+        QTest::newRow("schreibgeschuetzter Ordner") << QStringLiteral("ro");
+        QTest::newRow("voller Datentraeger") << QStringLiteral("voll");
+    }
+
+    void Fehlschlag_nennt_Datei_und_Grund()
+    {
+        QFETCH(QString, Art);
+        QTemporaryDir Ordner;
+        const QString Pfad = Ordner.filePath(QStringLiteral("Protokoll_zum_Tarvo.txt"));
+        if (Art == QStringLiteral("ro")) {
+            QCOMPARE(Textdatei_schreiben(Pfad, {QStringLiteral("alt")}), QString());
+            // Root ignores permission bits; a read-only mount stops it.
+            if (!Einhaengen({QStringLiteral("--bind"), Ordner.path(), Ordner.path()}))
+                QSKIP("mounting is not allowed here");
+            if (!Einhaengen({QStringLiteral("-o"), QStringLiteral("remount,bind,ro"), Ordner.path()})) {
+                Aushaengen(Ordner.path());
+                QSKIP("mounting is not allowed here");
+            }
+        } else {
+            if (!Einhaengen({QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), QStringLiteral("size=8k"),
+                             QStringLiteral("tarvo_test"), Ordner.path()}))
+                QSKIP("mounting is not allowed here");
+            QCOMPARE(Textdatei_schreiben(Pfad, {QStringLiteral("alt")}), QString());
+            // Far more than fits: the write stops part-way.
+            RichEdit1->setPlainText(QStringList(2000, QString(60, u'=')).join(u'\n'));
+        }
+        QString Meldung;
+        Beim_naechsten_Dialog([&](QWidget *Auswahl) {
+            Beim_naechsten_Dialog([&](QWidget *Speichern) {
+                Beim_naechsten_Dialog([&](QWidget *Box) {
+                    QCOMPARE(Box->objectName(), QStringLiteral("Meldung_Speicherfehler"));
+                    Meldung = qobject_cast<QMessageBox *>(Box)->text();
+                    qobject_cast<QMessageBox *>(Box)->accept();
+                }, Speichern);
+                Speichern_unter(Speichern, Pfad);
+            }, Auswahl);
+            QTest::mouseClick(Dialog.Btn_Protokoll_speichern, Qt::LeftButton);
+        });
+        Ausgabe->Button_Protokoll_Statistik_drucken_speichernClick();
+        const QByteArray Alt = Datei_lesen(Pfad);
+        Aushaengen(Ordner.path());
+        RichEdit1->setPlainText(Protokoll.join(u'\n'));
+
+        QVERIFY2(Meldung.contains(Pfad), qPrintable(Meldung));
+        const QString Grund = Meldung.section(QStringLiteral("Grund: "), 1);
+        QVERIFY2(Grund.size() > 3, qPrintable(Meldung));
+        QCOMPARE(Alt, QByteArray("alt\r\n"));
+    }
+};
+
+QTEST_MAIN(Test_Protokoll_Ausgabe)
+#include "test_protokoll_ausgabe.moc"
