@@ -6,7 +6,8 @@ int main(int argc, char *argv[])
 {
     QApplication Anwendung(argc, argv);
     Anwendung.setApplicationDisplayName(QStringLiteral("Übungsprogramm zum Tarvo"));
-    TF_Haupt Hauptfenster;
-    Hauptfenster.showMaximized();
+    TF_Haupt Hauptfenster; // its creation runs FormCreate
+    // The long-lived dialogs are created here.
+    Hauptfenster.show();
     return Anwendung.exec();
 }

@@ -110,3 +110,8 @@ QString Aufgabenstellung_Text(const TEinstellung_Aufgabe &A)
     return QStringLiteral(" Aufgabe : (") + A.STR_Zahl_1 + u')' + A.Rechenzeichen + u'(' + A.STR_Zahl_2
         + QStringLiteral(") = ");
 }
+
+QChar Rechenzeichen_von(int Rechenart)
+{
+    return QStringLiteral("+-*:").at(Rechenart);
+}
