@@ -9,6 +9,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QTabBar>
 
 TF_Haupt::TF_Haupt(QWidget *parent)
@@ -60,6 +61,9 @@ void TF_Haupt::FormCreate()
     Frame_Tarvo_Uebungen1->Uebungen_initialisieren();
     // The demonstrator on page 1 is initialised here.
     PageControl1->setCurrentIndex(0);
+    // Centred for when the pupil restores the window from maximised.
+    if (const QScreen *Bildschirm = screen())
+        move(Bildschirm->availableGeometry().center() - rect().center());
     setWindowState(windowState() | Qt::WindowMaximized);
     // The document frame on page 2 is set up here.
 }
