@@ -5,8 +5,11 @@
 int main(int argc, char *argv[])
 {
     QApplication Anwendung(argc, argv);
-    Anwendung.setApplicationDisplayName(QStringLiteral("Übungsprogramm zum Tarvo"));
-    TF_Haupt Hauptfenster;
-    Hauptfenster.showMaximized();
+    // The application title. Set as the display name, Qt would append it to
+    // every window caption on X11, so it is given as the application name.
+    Anwendung.setApplicationName(QStringLiteral("Übungsprogramm zum Tarvo"));
+    TF_Haupt Hauptfenster; // its creation runs FormCreate
+    // The long-lived dialogs are created here.
+    Hauptfenster.show();
     return Anwendung.exec();
 }

@@ -1,0 +1,117 @@
+#include "exercises/Aufgaben_Erzeugung.h"
+
+#include "core/Zufall.h"
+
+namespace {
+// Z(m, n): 0..n with zero allowed, else 1..n; never signed, signs come later.
+std::int32_t Z(bool mit_Null, std::int32_t Betrag_max)
+{
+    std::int32_t Zahl = 0;
+    Zufallszahl(mit_Null, false, Betrag_max, Zahl);
+    return Zahl;
+}
+
+// Draws again until the value is accepted, so every accepted value stays equally likely.
+template <typename Bedingung>
+std::int32_t Z_bis(bool mit_Null, std::int32_t Betrag_max, Bedingung erfuellt)
+{
+    std::int32_t Zahl = Z(mit_Null, Betrag_max);
+    while (!erfuellt(Zahl))
+        Zahl = Z(mit_Null, Betrag_max);
+    return Zahl;
+}
+
+void Division_ziehen(TEinstellung_Aufgabe &A)
+{
+    std::int32_t Divisor = 1;
+    std::int32_t Quotient = 1;
+    switch (A.Schwierigkeitsgrad) {
+    case 0:
+        Divisor = Z(false, 10);
+        Quotient = Z(false, 10);
+        break;
+    case 1:
+        Quotient = Z_bis(true, 10, [](std::int32_t q) { return q != 1; });
+        Divisor = Z_bis(false, 20, [](std::int32_t d) { return d >= 5 && d <= 14; });
+        break;
+    default:
+        Quotient = Z_bis(false, 10, [](std::int32_t q) { return q != 1; });
+        Divisor = Z_bis(false, 20, [](std::int32_t d) { return d >= 11; });
+        break;
+    }
+    // The dividend is built from the quotient, so every division comes out even.
+    A.Zahl_2 = Divisor;
+    A.Zahl_1 = Quotient * Divisor;
+}
+
+void Multiplikation_ziehen(TEinstellung_Aufgabe &A)
+{
+    const auto mindestens = [](std::int32_t Grenze) { return [Grenze](std::int32_t z) { return z >= Grenze; }; };
+    switch (A.Schwierigkeitsgrad) {
+    case 0:
+        A.Zahl_1 = Z(true, 10);
+        A.Zahl_2 = Z(true, 10);
+        break;
+    case 1:
+        A.Zahl_1 = Z_bis(false, 20, mindestens(12));
+        A.Zahl_2 = Z_bis(false, 12, mindestens(6));
+        break;
+    default:
+        A.Zahl_1 = Z_bis(false, 20, mindestens(12));
+        A.Zahl_2 = Z_bis(false, 15, mindestens(6));
+        break;
+    }
+}
+
+void Summe_ziehen(TEinstellung_Aufgabe &A)
+{
+    const auto ab_12 = [](std::int32_t z) { return z >= 12; };
+    switch (A.Schwierigkeitsgrad) {
+    case 0:
+        A.Zahl_1 = Z(true, 10);
+        A.Zahl_2 = Z(true, 10);
+        break;
+    case 1:
+        A.Zahl_1 = Z(false, 30);
+        A.Zahl_2 = Z(false, 15);
+        break;
+    default:
+        A.Zahl_1 = Z_bis(false, 30, ab_12);
+        A.Zahl_2 = Z_bis(false, 30, ab_12);
+        break;
+    }
+}
+}
+
+void Aufgabe_ziehen(TEinstellung_Aufgabe &A)
+{
+    if (A.Rechenzeichen == u':')
+        Division_ziehen(A);
+    else if (A.Rechenzeichen == u'*')
+        Multiplikation_ziehen(A);
+    else
+        Summe_ziehen(A);
+
+    // Three equally likely patterns; never two positive operands.
+    const std::int32_t s = Z(true, 11);
+    if (s <= 3) {
+        A.Zahl_1 = -A.Zahl_1;
+    } else if (s <= 7) {
+        A.Zahl_2 = -A.Zahl_2;
+    } else {
+        A.Zahl_1 = -A.Zahl_1;
+        A.Zahl_2 = -A.Zahl_2;
+    }
+    Ergebnis_berechnen(A);
+}
+
+QString Aufgabenstellung_Text(const TEinstellung_Aufgabe &A)
+{
+    return QStringLiteral(" Aufgabe : (") + A.STR_Zahl_1 + u')' + A.Rechenzeichen + u'(' + A.STR_Zahl_2
+        + QStringLiteral(") = ");
+}
+
+QChar Rechenzeichen_von(int Rechenart)
+{
+    return QStringLiteral("+-*:").at(Rechenart);
+}

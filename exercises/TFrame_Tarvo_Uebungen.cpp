@@ -1,0 +1,192 @@
+#include "exercises/TFrame_Tarvo_Uebungen.h"
+
+#include "ui_TFrame_Tarvo_Uebungen.h"
+
+#include "core/Farbe_Qt.h"
+#include "core/Schriften.h"
+#include "core/TTasten_Filter.h"
+#include "core/Zufall.h"
+#include "evaluation/TF_Auswertung.h"
+#include "exercises/Antwort_Bewertung.h"
+#include "exercises/Aufgaben_Erzeugung.h"
+#include "exercises/Ergebnis_Fortschreibung.h"
+#include "exercises/TFrame_Auswertung_kurz.h"
+
+#include <QRadioButton>
+
+TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
+    : QFrame(parent)
+    , ui(new Ui::TFrame_Tarvo_Uebungen)
+    , Tasten_Filter(new TTasten_Filter(this))
+{
+    ui->setupUi(this);
+    Panel_1 = ui->Panel_1;
+    ListBox_Rechenart_waehlen = ui->ListBox_Rechenart_waehlen;
+    RadioGroup_Schwierigkeitsgrad = ui->RadioGroup_Schwierigkeitsgrad;
+    RichEdit_Einstellungen = ui->RichEdit_Einstellungen;
+    RadioGroup_Auswertung = ui->RadioGroup_Auswertung;
+    Button_Auswertung_reseten = ui->Button_Auswertung_reseten;
+    Splitter_2 = ui->Splitter_2;
+    Panel_2_1 = ui->Panel_2_1;
+    Panel_2_1_1 = ui->Panel_2_1_1;
+    Label_AUFG = ui->Label_AUFG;
+    Label_Aufgabenstellung = ui->Label_Aufgabenstellung;
+    MaskEdit_Schuelerloesung = ui->MaskEdit_Schuelerloesung;
+    Label_Hinweis = ui->Label_Hinweis;
+    Panel_2_1_3 = ui->Panel_2_1_3;
+    RichEdit_Erlaeterungen = ui->RichEdit_Erlaeterungen;
+    Frame_Auswertung_kurz1 = ui->Frame_Auswertung_kurz1;
+    Panel_2_2 = ui->Panel_2_2;
+    F_Auswertung2 = ui->F_Auswertung2;
+
+    // The blank-padded texts line up only in the fixed-pitch font.
+    setFont(Schrift_Courier_fett(13));
+    Hintergrund_setzen(this, Farbe_Silber);
+    Label_Aufgabenstellung->setFont(Schrift_Courier_fett(16));
+    MaskEdit_Schuelerloesung->setFont(Schrift_Courier_fett(16));
+    // The answer field stands at a fixed place right of the longest task caption.
+    Label_Aufgabenstellung->setFixedWidth(
+        Label_Aufgabenstellung->fontMetrics().horizontalAdvance(QString(27, u'0')));
+    MaskEdit_Schuelerloesung->setFixedWidth(
+        MaskEdit_Schuelerloesung->fontMetrics().horizontalAdvance(QString(12, u'0')));
+    Panel_2_1_1->setFarbe(Farbe_Grau);
+    Panel_2_1_3->setFarbe(Farbe_Grau);
+    Hintergrund_setzen(Panel_2_2, Farbe_Gelb);
+    Splitter_2->setStretchFactor(0, 0);
+    Splitter_2->setStretchFactor(1, 1);
+
+    RadioGroup_Schwierigkeitsgrad->setItems(
+        {QStringLiteral("leicht"), QStringLiteral("mittel"), QStringLiteral("schwer")});
+    RadioGroup_Schwierigkeitsgrad->setItemIndex(0);
+    RadioGroup_Auswertung->setItems({QStringLiteral("sichtbar machen"), QStringLiteral("verdecken")});
+    RadioGroup_Auswertung->setItemIndex(1);
+    // Clicks on settings leave the keyboard with the answer field.
+    for (TRadioGroup *Gruppe : {RadioGroup_Schwierigkeitsgrad, RadioGroup_Auswertung})
+        for (int i = 0; i < 3; ++i)
+            if (QRadioButton *Knopf = Gruppe->Button(i))
+                Knopf->setFocusPolicy(Qt::NoFocus);
+
+    connect(ListBox_Rechenart_waehlen, &QListWidget::itemClicked, this,
+            [this] { Einstellungen_uebernehmen(ListBox_Rechenart_waehlen); });
+    connect(RadioGroup_Schwierigkeitsgrad, &TRadioGroup::Click, this,
+            [this] { Einstellungen_uebernehmen(RadioGroup_Schwierigkeitsgrad); });
+    connect(RadioGroup_Auswertung, &TRadioGroup::Click, this, &TFrame_Tarvo_Uebungen::RadioGroup_AuswertungClick);
+    connect(Button_Auswertung_reseten, &QPushButton::clicked, this,
+            &TFrame_Tarvo_Uebungen::Button_Auswertung_resetenClick);
+
+    // Inside this frame the short evaluation's button is routed through here.
+    QPushButton *Kurz_Knopf = Frame_Auswertung_kurz1->Button_Werte_zuruecksetzen;
+    Kurz_Knopf->setText(QStringLiteral("kurze Auswertung neu beginnen"));
+    Kurz_Knopf->setFocusPolicy(Qt::NoFocus);
+    disconnect(Kurz_Knopf, nullptr, Frame_Auswertung_kurz1, nullptr);
+    connect(Kurz_Knopf, &QPushButton::clicked, this,
+            &TFrame_Tarvo_Uebungen::Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClick);
+
+    MaskEdit_Schuelerloesung->installEventFilter(Tasten_Filter);
+    connect(Tasten_Filter, &TTasten_Filter::Taste_gedrueckt, this,
+            &TFrame_Tarvo_Uebungen::MaskEdit_SchuelerloesungKeyDown);
+}
+
+TFrame_Tarvo_Uebungen::~TFrame_Tarvo_Uebungen()
+{
+    delete ui;
+}
+
+void TFrame_Tarvo_Uebungen::Uebungen_initialisieren()
+{
+    Zufall_initialisieren();
+    ListBox_Rechenart_waehlen->setCurrentRow(0);
+    Aufgabe_initialisieren(Aufgabe_);
+    Aufgaben_Ergebnis_ = TAufgaben_Ergebnis{};
+    F_Auswertung2->Auswertung_initialisieren();
+    Einstellungen_uebernehmen(this);
+    RadioGroup_AuswertungClick();
+    Frame_Auswertung_kurz1->Werte_zuruecksetzen();
+}
+
+void TFrame_Tarvo_Uebungen::Einstellungen_uebernehmen(QObject *Sender)
+{
+    const int Rechenart = qMax(0, ListBox_Rechenart_waehlen->currentRow());
+    const int Grad = qMax(0, RadioGroup_Schwierigkeitsgrad->ItemIndex());
+    Aufgabe_.Rechenart = std::uint8_t(Rechenart);
+    Aufgabe_.Schwierigkeitsgrad = std::uint8_t(Grad);
+    Aufgabe_.Loesungsweg = 0;
+    Aufgabe_.Loesungsausgabe = 0;
+    Aufgabe_.Rechenzeichen = Rechenzeichen_von(Rechenart);
+    RichEdit_Einstellungen->setPlainText(Einstellungs_Zeilen(Rechenart, Grad).join(u'\n'));
+
+    const TSequenz_Wechsel Wechsel = Einstellungen_eintragen(Aufgaben_Ergebnis_, Rechenart, Grad);
+    if (Wechsel.Leerzeile_faellig)
+        F_Auswertung2->Protokoll_Leerzeile_anhaengen();
+    if (Wechsel.Grundwerte_neu_beginnen)
+        F_Auswertung2->Grundwerte_Tabelle_zuruecksetzen(true);
+    F_Auswertung2->Ergebnis_uebernehmen(Aufgaben_Ergebnis_, Sender);
+    Neue_Aufgabe();
+}
+
+void TFrame_Tarvo_Uebungen::Neue_Aufgabe()
+{
+    Aufgabe_ziehen(Aufgabe_);
+    Label_Aufgabenstellung->setText(Aufgabenstellung_Text(Aufgabe_));
+}
+
+void TFrame_Tarvo_Uebungen::MaskEdit_SchuelerloesungKeyDown(int Taste, Qt::KeyboardModifiers Umschalttasten)
+{
+    // The explanation stays only until the next key.
+    RichEdit_Erlaeterungen->clear();
+    switch (Tasten_Wirkung(Taste, Umschalttasten)) {
+    case TTasten_Wirkung::nur_fokussieren:
+        break;
+    case TTasten_Wirkung::neutral:
+        Panel_2_1_3->setFarbe(Farbe_Grau);
+        break;
+    case TTasten_Wirkung::bewerten:
+        Antwort_bewerten_und_weitergeben();
+        break;
+    }
+    MaskEdit_Schuelerloesung->setFocus();
+}
+
+void TFrame_Tarvo_Uebungen::Antwort_bewerten_und_weitergeben()
+{
+    const std::optional<std::int32_t> Antwort = Antwort_lesen(MaskEdit_Schuelerloesung->text());
+    if (!Antwort) {
+        // Not a number: silently discarded, the task stays.
+        MaskEdit_Schuelerloesung->clear();
+        Panel_2_1_3->setFarbe(Farbe_Grau);
+        return;
+    }
+    const TBewertung Bewertung = Antwort_bewerten(Aufgabe_, *Antwort);
+    Panel_2_1_3->setFarbe(Bewertung.richtig ? Farbe_Lime : Farbe_Rot);
+    RichEdit_Erlaeterungen->setPlainText(Bewertung.Erlaeuterungen.join(u'\n'));
+    Antwort_eintragen(Aufgaben_Ergebnis_, Bewertung.richtig, Bewertung.Aufgabe_Text, Bewertung.Antwort_Text);
+
+    F_Auswertung2->Ergebnis_uebernehmen(Aufgaben_Ergebnis_, MaskEdit_Schuelerloesung);
+    Frame_Auswertung_kurz1->Antwort_zaehlen(Bewertung.richtig);
+    MaskEdit_Schuelerloesung->clear();
+    Neue_Aufgabe();
+}
+
+void TFrame_Tarvo_Uebungen::RadioGroup_AuswertungClick()
+{
+    const bool sichtbar = RadioGroup_Auswertung->ItemIndex() == 0;
+    Panel_2_2->setVisible(sichtbar);
+    Button_Auswertung_reseten->setVisible(sichtbar);
+}
+
+void TFrame_Tarvo_Uebungen::Button_Auswertung_resetenClick()
+{
+    Uebungen_initialisieren();
+    F_Auswertung2->Ergebnis_uebernehmen(Aufgaben_Ergebnis_, Button_Auswertung_reseten);
+    Panel_2_1_3->setFarbe(Farbe_Grau);
+    RichEdit_Erlaeterungen->clear();
+    // The picture choice of the smiley page is switched to hidden and back
+    // here, each time followed by Sterne_aktualisieren.
+    MaskEdit_Schuelerloesung->setFocus();
+}
+
+void TFrame_Tarvo_Uebungen::Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClick()
+{
+    MaskEdit_Schuelerloesung->setFocus();
+    Frame_Auswertung_kurz1->Button_Werte_zuruecksetzenClick();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/TEinstellung_Aufgabe.h"
+#include "exercises/TAufgaben_Ergebnis.h"
+
+#include <QFrame>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSplitter;
+class QTextEdit;
+class TF_Auswertung;
+class TFrame_Auswertung_kurz;
+class TPanel;
+class TRadioGroup;
+class TTasten_Filter;
+namespace Ui { class TFrame_Tarvo_Uebungen; }
+
+// The exercise screen: settings, the posed task, the answer field, the
+// verdict and both evaluations.
+class TFrame_Tarvo_Uebungen : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit TFrame_Tarvo_Uebungen(QWidget *parent = nullptr);
+    ~TFrame_Tarvo_Uebungen() override;
+
+    QFrame *Panel_1;
+    QListWidget *ListBox_Rechenart_waehlen;
+    TRadioGroup *RadioGroup_Schwierigkeitsgrad;
+    QTextEdit *RichEdit_Einstellungen;
+    TRadioGroup *RadioGroup_Auswertung;
+    QPushButton *Button_Auswertung_reseten;
+    QSplitter *Splitter_2;
+    QFrame *Panel_2_1;
+    TPanel *Panel_2_1_1;
+    QLabel *Label_AUFG;
+    QLabel *Label_Aufgabenstellung;
+    QLineEdit *MaskEdit_Schuelerloesung;
+    QLabel *Label_Hinweis;
+    TPanel *Panel_2_1_3;
+    QTextEdit *RichEdit_Erlaeterungen;
+    TFrame_Auswertung_kurz *Frame_Auswertung_kurz1;
+    QFrame *Panel_2_2;
+    TF_Auswertung *F_Auswertung2;
+
+    void Uebungen_initialisieren();
+    void Einstellungen_uebernehmen(QObject *Sender = nullptr);
+    void Neue_Aufgabe();
+
+    // The posed task and the record of the last hand-over, read-only.
+    const TEinstellung_Aufgabe &Aufgabe() const { return Aufgabe_; }
+    const TAufgaben_Ergebnis &Aufgaben_Ergebnis() const { return Aufgaben_Ergebnis_; }
+
+public slots:
+    void MaskEdit_SchuelerloesungKeyDown(int Taste, Qt::KeyboardModifiers Umschalttasten);
+    void RadioGroup_AuswertungClick();
+    void Button_Auswertung_resetenClick();
+    void Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClick();
+
+private:
+    void Antwort_bewerten_und_weitergeben();
+
+    Ui::TFrame_Tarvo_Uebungen *ui;
+    TTasten_Filter *Tasten_Filter;
+    TEinstellung_Aufgabe Aufgabe_;
+    TAufgaben_Ergebnis Aufgaben_Ergebnis_;
+};
