@@ -4,7 +4,18 @@
 
 #include "core/Farbe_Qt.h"
 #include "core/Schriften.h"
+#include "core/TRadioGroup.h"
+#include "evaluation/F_Auswertung_Tabelle_0_Datei.h"
+#include "evaluation/F_Auswertung_Tabelle_1_Datei.h"
+#include "evaluation/F_Auswertung_Tabelle_2_Datei.h"
+#include "evaluation/F_Auswertung_Tabelle_3_Datei.h"
+#include "evaluation/F_Auswertung_Tabelle_4_Datei.h"
 #include "evaluation/Protokoll_Kopfzeilen.h"
+#include "evaluation/Statistik_Text.h"
+#include "evaluation/TF_Sterne_Seite.h"
+#include "evaluation/TProtokoll_Statistik_Ausgabe.h"
+
+#include <QPushButton>
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -23,8 +34,18 @@ TF_Auswertung::TF_Auswertung(QWidget *parent)
     TabSheet_Statistik_3 = ui->TabSheet_Statistik_3;
     TabSheet_Statistik_4 = ui->TabSheet_Statistik_4;
     TabSheet_Protokoll = ui->TabSheet_Protokoll;
+    Sterne_Seite = ui->Sterne_Seite;
+    F_Auswertung_Tabelle_01 = ui->F_Auswertung_Tabelle_01;
+    F_Auswertung_Tabelle_1_1 = ui->F_Auswertung_Tabelle_1_1;
+    F_Auswertung_Tabelle_2_1 = ui->F_Auswertung_Tabelle_2_1;
+    F_Auswertung_Tabelle_3_1 = ui->F_Auswertung_Tabelle_3_1;
+    F_Auswertung_Tabelle_4_1 = ui->F_Auswertung_Tabelle_4_1;
     Panel_0 = ui->Panel_0;
     Panel_1 = ui->Panel_1;
+    Button_Protokoll_Statistik_drucken_speichern = ui->Button_Protokoll_Statistik_drucken_speichern;
+    Button_Protokoll_und_Statistik_drucken = ui->Button_Protokoll_und_Statistik_drucken;
+    Button_Statistik_drucken = ui->Button_Statistik_drucken;
+    Button_Protokoll_drucken = ui->Button_Protokoll_drucken;
     RichEdit1 = ui->RichEdit1;
     Splitter1 = ui->Splitter1;
     RichEdit2 = ui->RichEdit2;
@@ -39,6 +60,17 @@ TF_Auswertung::TF_Auswertung(QWidget *parent)
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({150, 400});
+
+    Ausgabe = new TProtokoll_Statistik_Ausgabe(RichEdit1, RichEdit2, RichEdit3, TabSheet_Protokoll);
+    connect(Button_Protokoll_Statistik_drucken_speichern, &QPushButton::clicked, Ausgabe,
+            &TProtokoll_Statistik_Ausgabe::Button_Protokoll_Statistik_drucken_speichernClick);
+    connect(Button_Protokoll_und_Statistik_drucken, &QPushButton::clicked, Ausgabe,
+            &TProtokoll_Statistik_Ausgabe::Button_Protokoll_und_Statistik_druckenClick);
+    connect(Button_Statistik_drucken, &QPushButton::clicked, Ausgabe,
+            &TProtokoll_Statistik_Ausgabe::Button_Statistik_druckenClick);
+    connect(Button_Protokoll_drucken, &QPushButton::clicked, Ausgabe,
+            &TProtokoll_Statistik_Ausgabe::Button_Protokoll_druckenClick);
+    connect(Sterne_Seite, &TF_Sterne_Seite::Bild_zeigen_geklickt, this, &TF_Auswertung::RadioGroup_Bild_zeigenClick);
 }
 
 TF_Auswertung::~TF_Auswertung()
@@ -50,20 +82,29 @@ void TF_Auswertung::Auswertung_initialisieren()
 {
     Stand_.initialisieren();
     RichEdit1->setPlainText(Protokoll_Kopfzeilen().join(u'\n'));
-    // Table frames (Tabelle_initialisieren, basic values then 1..4) and the
-    // smiley page are initialised here, in this order.
+    F_Auswertung_Tabelle_01->Tabelle_initialisieren();
+    F_Auswertung_Tabelle_1_1->Tabelle_initialisieren();
+    F_Auswertung_Tabelle_2_1->Tabelle_initialisieren();
+    F_Auswertung_Tabelle_3_1->Tabelle_initialisieren();
+    F_Auswertung_Tabelle_4_1->Tabelle_initialisieren();
+    Sterne_Seite->Sterne_initialisieren(Stand_.Sterne);
 }
 
 void TF_Auswertung::Ergebnis_uebernehmen(const TAufgaben_Ergebnis &Ergebnis, QObject *Sender)
 {
-    Q_UNUSED(Sender) // handed on to the table frames' Werte_uebernehmen
     ++Anzahl_Uebergaben_;
     Stand_.Ergebnis_uebernehmen(Ergebnis);
-    // Werte_uebernehmen of the basic-values table, then of tables 1..4,
-    // then Statistik_Text_erstellen.
+    const std::uint8_t Rechenart = Stand_.aktuelle_Rechenart;
+    const std::uint8_t Grad = Stand_.aktueller_Schwierigkeitsgrad;
+    F_Auswertung_Tabelle_01->Werte_uebernehmen(Stand_.Listenwerte, Stand_.Statistik, Sender);
+    F_Auswertung_Tabelle_1_1->Werte_uebernehmen(Rechenart, Grad, Stand_.Statistik, Sender);
+    F_Auswertung_Tabelle_2_1->Werte_uebernehmen(Rechenart, Grad, Stand_.Statistik, Sender);
+    F_Auswertung_Tabelle_3_1->Werte_uebernehmen(Rechenart, Grad, Stand_.Statistik, Sender);
+    F_Auswertung_Tabelle_4_1->Werte_uebernehmen(Rechenart, Grad, Stand_.Statistik, Sender);
+    Statistik_Text_erstellen();
     if (TAuswertungs_Stand::ist_Antwort(Stand_.Aufgaben_Ergebnis)) {
         Protokollzeile_anhaengen(Stand_.Aufgaben_Ergebnis.Protokollzeile);
-        // Sterne_aktualisieren follows the protocol line.
+        Sterne_aktualisieren();
     }
 }
 
@@ -74,7 +115,36 @@ void TF_Auswertung::Protokoll_Leerzeile_anhaengen()
 
 void TF_Auswertung::Grundwerte_Tabelle_zuruecksetzen(bool mit_Hinweis)
 {
-    Q_UNUSED(mit_Hinweis) // passed to the basic-values table's Tabelle_zuruecksetzen
+    F_Auswertung_Tabelle_01->Tabelle_zuruecksetzen(mit_Hinweis);
+}
+
+void TF_Auswertung::Sterne_aktualisieren()
+{
+    Sterne_Seite->Sterne_aktualisieren(Stand_.Sterne, Stand_.aktueller_Schwierigkeitsgrad);
+}
+
+void TF_Auswertung::RadioGroup_Bild_zeigenClick()
+{
+    Sterne_aktualisieren();
+}
+
+void TF_Auswertung::Bild_zeigen_setzen(int ItemIndex)
+{
+    Sterne_Seite->RadioGroup_Bild_zeigen->setItemIndex(ItemIndex);
+}
+
+void TF_Auswertung::Auswahl_Dialog_setzen(TDlg_Protokoll_Auswertung_speichern_drucken *Dialog)
+{
+    Ausgabe->Auswahl_Dialog_setzen(Dialog);
+}
+
+void TF_Auswertung::Statistik_Text_erstellen()
+{
+    // Read back from the grids, so the text and the tables cannot disagree.
+    const QStringList Zeilen = ::Statistik_Text_erstellen(
+        F_Auswertung_Tabelle_1_1->Datenzeilen(), F_Auswertung_Tabelle_2_1->Datenzeilen(),
+        F_Auswertung_Tabelle_3_1->Datenzeilen(), F_Auswertung_Tabelle_4_1->Datenzeilen());
+    RichEdit2->setPlainText(Zeilen.join(u'\n'));
 }
 
 QStringList TF_Auswertung::Protokoll_Zeilen() const

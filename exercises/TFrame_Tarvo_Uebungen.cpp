@@ -180,8 +180,10 @@ void TFrame_Tarvo_Uebungen::Button_Auswertung_resetenClick()
     F_Auswertung2->Ergebnis_uebernehmen(Aufgaben_Ergebnis_, Button_Auswertung_reseten);
     Panel_2_1_3->setFarbe(Farbe_Grau);
     RichEdit_Erlaeterungen->clear();
-    // The picture choice of the smiley page is switched to hidden and back
-    // here, each time followed by Sterne_aktualisieren.
+    F_Auswertung2->Bild_zeigen_setzen(1);
+    F_Auswertung2->Sterne_aktualisieren();
+    F_Auswertung2->Bild_zeigen_setzen(0);
+    F_Auswertung2->Sterne_aktualisieren();
     MaskEdit_Schuelerloesung->setFocus();
 }
 

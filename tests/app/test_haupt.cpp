@@ -2,13 +2,19 @@
 #include "core/Farbe_Qt.h"
 #include "core/TPanel.h"
 #include "core/TRadioGroup.h"
+#include "evaluation/F_Auswertung_Tabelle_0_Datei.h"
+#include "evaluation/F_Auswertung_Tabelle_4_Datei.h"
 #include "evaluation/Protokoll_Kopfzeilen.h"
+#include "evaluation/TStringGrid.h"
 #include "evaluation/TF_Auswertung.h"
 #include "exercises/Antwort_Bewertung.h"
 #include "exercises/TFrame_Auswertung_kurz.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"
+#include "solution_paths/TDlg_Memo_darstellen1.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -222,17 +228,46 @@ private slots:
         QCOMPARE(finden<QTextEdit>("RichEdit_Einstellungen")->toPlainText().split(u'\n').at(3),
                  QStringLiteral(" Schwierigkeitsgrad : schwer : 9 Punkt(e)"));
 
-        // Up to sequence 24, then the numbering starts again at 1.
+        // Up to sequence 24, then the numbering starts again at 1 and the
+        // basic-values table restarts with a modal notice, shown exactly once.
+        int Hinweise = 0;
+        QStringList Hinweis_Zeilen;
+        QTimer Schliesser;
+        connect(&Schliesser, &QTimer::timeout, this, [&] {
+            if (auto *Hinweis = qobject_cast<TDlg_Memo_darstellen1 *>(QApplication::activeModalWidget())) {
+                ++Hinweise;
+                Hinweis_Zeilen = Hinweis->Zeilen();
+                Hinweis->accept();
+            }
+        });
+        Schliesser.start(5);
         for (int Nr = 2; Nr <= 24; ++Nr) {
             QCOMPARE(int(Uebung->Aufgaben_Ergebnis().Nr_Uebungssequenz), Nr);
             falsch_antworten();
             Rechenart_klicken(Nr % 4);
         }
+        Schliesser.stop();
+        QCOMPARE(Hinweise, 1);
+        QCOMPARE(Hinweis_Zeilen, QStringList({QStringLiteral(" "),
+                                              QStringLiteral("Die vorherigen Übungseinheiten werden nicht mehr angezeigt."),
+                                              QStringLiteral("Sie werden aber in der weiteren statistischen Auswertung mit einbezogen."),
+                                              QStringLiteral(" "),
+                                              QStringLiteral("Sie können die Übungseinheiten im Protokoll einsehen. ")}));
         QCOMPARE(Uebung->Aufgaben_Ergebnis().Nr_Uebungssequenz, std::uint8_t(1));
         richtig_antworten();
         QVERIFY(Uebung->Aufgaben_Ergebnis().Protokollzeile.startsWith(QStringLiteral(" Übungssequenz: 1|")));
-        // The totals are not touched by the wrap.
+
+        // Rows restart at row 2; the other tables and the protocol keep everything.
+        const TStringGrid *Grundwerte = Auswertung->F_Auswertung_Tabelle_01->StringGrid_Auswertung_0;
+        QCOMPARE(Grundwerte->Zelle(2, 3), QStringLiteral("1"));
+        QCOMPARE(Grundwerte->Zelle(2, 4), QStringLiteral("1"));
+        for (int Zeile = 3; Zeile <= 25; ++Zeile)
+            QCOMPARE(Grundwerte->Zelle(Zeile, 0), QString());
         QCOMPARE(Auswertung->Stand().Statistik.alle_Werte.Anzahl, 25);
+        QCOMPARE(Auswertung->F_Auswertung_Tabelle_4_1->Datenzeilen().at(0).at(3), QStringLiteral("25"));
+        const QStringList Protokoll = Auswertung->Protokoll_Zeilen();
+        QCOMPARE(Protokoll.filter(QStringLiteral(" Übungssequenz: ")).size(), 25);
+        QCOMPARE(Protokoll.count(QString()), 1 + 24); // header's empty line, one per new sequence
     }
 
     void Detailauswertung_zeigen_und_beide_loeschen()
