@@ -1,5 +1,7 @@
 #include "core/TRadioGroup.h"
 
+#include "core/Zugang_Texte.h"
+
 #include <QButtonGroup>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -24,6 +26,9 @@ void TRadioGroup::setItems(const QStringList &Items)
     for (int i = 0; i < Items.size(); ++i) {
         auto *Knopf = new QRadioButton(Items.at(i), this);
         Knopf->setObjectName(objectName() + QStringLiteral("_Item_%1").arg(i));
+        // Blanks that align the captions on screen are not read out.
+        if (const QString Vorlesen = Vorlese_Text(Items.at(i)); Vorlesen != Items.at(i))
+            Knopf->setAccessibleName(Vorlesen);
         Gruppe->addButton(Knopf, i);
         Anordnung->addWidget(Knopf);
     }
