@@ -64,8 +64,9 @@ inline QStringList Namenlose_Bedienelemente(QWidget *Wurzel, bool nur_sichtbare 
         if (nur_sichtbare && Element->state().invisible)
             continue;
         const QAccessible::Role Rolle = Element->role();
-        if ((Zugang_braucht_Namen(Rolle) && Element->text(QAccessible::Name).trimmed().isEmpty())
-            || Zugang_Text_ohne_Namen(Element))
+        const bool namenlos = Element->text(QAccessible::Name).trimmed().isEmpty();
+        // Whatever Tab stops at is announced, so it needs a name whatever its role.
+        if ((namenlos && (Zugang_braucht_Namen(Rolle) || Element->state().focusable)) || Zugang_Text_ohne_Namen(Element))
             Fehler << Zugang_Bezeichnung(Element);
         // Cells and items of a view are named by their own texts.
         if (Rolle == QAccessible::Table || Rolle == QAccessible::List || Rolle == QAccessible::Tree)
