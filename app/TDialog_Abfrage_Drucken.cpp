@@ -25,6 +25,8 @@ TDialog_Abfrage_Drucken::TDialog_Abfrage_Drucken(QWidget *parent)
     Grundfarbe_setzen(RichEdit2, Farbe_Grau);
     RichEdit2->setPlainText(Abfrage_Drucken_Hinweis_Zeilen().join(u'\n'));
     RichEdit1->setPlainText(Abfrage_Drucken_Frage_Zeilen().join(u'\n'));
+    RichEdit2->setAccessibleName(QStringLiteral("Hinweis zum Drucker"));
+    RichEdit1->setAccessibleName(QStringLiteral("Frage"));
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -29,6 +29,9 @@ TDialog_Fehlermeldung_1::TDialog_Fehlermeldung_1(QWidget *parent)
     RichEdit_1_1->setPlainText(QStringLiteral("RichEdit_1_1"));
     RichEdit_1_2->setPlainText(QStringLiteral("RichEdit_1_2"));
     RichEdit_1_3->setPlainText(QStringLiteral("RichEdit_1_3"));
+    RichEdit_1_1->setAccessibleName(QStringLiteral("Überschrift"));
+    RichEdit_1_2->setAccessibleName(QStringLiteral("Meldung"));
+    RichEdit_1_3->setAccessibleName(QStringLiteral("Fußzeile"));
     connect(Button_OK, &QPushButton::clicked, this, &TDialog_Fehlermeldung_1::Button_OKClick);
 }
 

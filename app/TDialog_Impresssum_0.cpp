@@ -28,6 +28,11 @@ TDialog_Impresssum_0::TDialog_Impresssum_0(QWidget *parent)
     Button_OK->setFont(Schrift_Courier_fett(13));
     RichEdit_1_1->setPlainText(QStringLiteral(" Info"));
     RichEdit_1_2->setPlainText(Impressum_Zeilen().join(u'\n'));
+    // The window has no caption; a screen reader still announces what it is.
+    setAccessibleName(QStringLiteral("Info"));
+    RichEdit_1_1->setAccessibleName(QStringLiteral("Überschrift"));
+    RichEdit_1_2->setAccessibleName(QStringLiteral("Impressum"));
+    RichEdit_1_3->setAccessibleName(QStringLiteral("Fußzeile"));
     connect(Button_OK, &QPushButton::clicked, this, &TDialog_Impresssum_0::Button_OKClick);
 }
 

@@ -9,6 +9,7 @@
 #include "core/Schriften.h"
 #include "core/Text_drucken.h"
 #include "core/Text_speichern.h"
+#include "core/Zugang_Texte.h"
 #include "evaluation/TOKBottomDlg_drucken_oder_speichern.h"
 
 #include <QAction>
@@ -52,6 +53,8 @@ TFrame_RTF_Text_mit_drucken_Laden::TFrame_RTF_Text_mit_drucken_Laden(QWidget *pa
     Grundfarbe_setzen(RichEdit1, Farbe_Silber);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setAccessibleName(Dokument_Name(QString()));
+    RichEdit1->setAccessibleDescription(QStringLiteral("Kontextmenü: Text drucken oder speichern"));
 
     Action_Text_drucken_oder_laden = Aktion(this, "Action_Text_drucken_oder_laden", QStringLiteral("Text drucken oder laden"));
     Action_Text_drucken = Aktion(this, "Action_Text_drucken", QStringLiteral("Text drucken"));
@@ -92,6 +95,7 @@ TFrame_RTF_Text_mit_drucken_Laden::~TFrame_RTF_Text_mit_drucken_Laden()
 void TFrame_RTF_Text_mit_drucken_Laden::Einrichten(const QString &Dokumentname, bool Knopfleiste_sichtbar, int Modus)
 {
     m_Dokumentname = Dokumentname;
+    RichEdit1->setAccessibleName(Dokument_Name(Dokumentname));
     Panel2->setVisible(Knopfleiste_sichtbar);
     TBefehle_sichtbar Befehle;
     if (!Befehle_fuer_Modus(Modus, Befehle))

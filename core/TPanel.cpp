@@ -1,12 +1,80 @@
 #include "core/TPanel.h"
 
 #include "core/Farbe_Qt.h"
+#include "core/Zugang_Texte.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace {
+
+// A panel reads out as text, or as a button while it can be clicked.
+class TPanel_Zugang : public QAccessibleWidget
+{
+public:
+    explicit TPanel_Zugang(TPanel *Panel)
+        : QAccessibleWidget(Panel, QAccessible::StaticText)
+    {
+    }
+
+    TPanel *Panel() const { return static_cast<TPanel *>(widget()); }
+
+    QAccessible::Role role() const override
+    {
+        if (Panel()->Klickbar())
+            return QAccessible::Button;
+        if (Panel()->text().isEmpty() && !Panel()->pixmap().isNull())
+            return QAccessible::Graphic;
+        return QAccessible::StaticText;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString Text = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && Text.isEmpty())
+            Text = Vorlese_Text(Panel()->text());
+        return Text;
+    }
+
+    QStringList actionNames() const override
+    {
+        if (Panel()->Klickbar())
+            return {pressAction()};
+        return QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &Aktion) override
+    {
+        if (Aktion == pressAction() && Panel()->Klickbar())
+            emit Panel()->Click();
+        else
+            QAccessibleWidget::doAction(Aktion);
+    }
+};
+
+QAccessibleInterface *Zugang_Fabrik(const QString &Klasse, QObject *Objekt)
+{
+    if (Klasse == QLatin1String("TPanel"))
+        if (auto *Panel = qobject_cast<TPanel *>(Objekt))
+            return new TPanel_Zugang(Panel);
+    return nullptr;
+}
+
+} // namespace
 
 TPanel::TPanel(QWidget *parent)
     : QLabel(parent)
 {
+    static const bool Fabrik_installiert = [] {
+        QAccessible::installFactory(Zugang_Fabrik);
+        return true;
+    }();
+    Q_UNUSED(Fabrik_installiert);
+
     setAlignment(Qt::AlignCenter);
     setTextFormat(Qt::PlainText);
     setFrameShape(QFrame::Panel);
@@ -24,9 +92,48 @@ TFarbe TPanel::Farbe() const
     return Hintergrund(this);
 }
 
+void TPanel::setKlickbar(bool klickbar)
+{
+    if (m_klickbar == klickbar)
+        return;
+    m_klickbar = klickbar;
+    setFocusPolicy(klickbar ? Qt::StrongFocus : Qt::NoFocus);
+    QAccessible::State Geaendert;
+    Geaendert.focusable = true;
+    QAccessibleStateChangeEvent Ereignis(this, Geaendert);
+    QAccessible::updateAccessibility(&Ereignis);
+    update();
+}
+
 void TPanel::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         emit Click();
     QLabel::mousePressEvent(event);
+}
+
+void TPanel::keyPressEvent(QKeyEvent *event)
+{
+    const int Taste = event->key();
+    if (m_klickbar && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+        && (Taste == Qt::Key_Space || Taste == Qt::Key_Return || Taste == Qt::Key_Enter)) {
+        emit Click();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void TPanel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    // The only visible change a keyboard user needs: where the focus is.
+    if (m_klickbar && hasFocus()) {
+        QStylePainter Maler(this);
+        QStyleOptionFocusRect Option;
+        Option.initFrom(this);
+        Option.rect = contentsRect().adjusted(2, 2, -2, -2);
+        Option.backgroundColor = palette().color(QPalette::Window);
+        Maler.drawPrimitive(QStyle::PE_FrameFocusRect, Option);
+    }
 }

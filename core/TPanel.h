@@ -16,9 +16,19 @@ public:
     void setFarbe(TFarbe Farbe);
     TFarbe Farbe() const;
 
+    // A clickable panel is also a keyboard control: it takes the focus with
+    // Tab, Space or Enter click it, and assistive technology sees a button.
+    void setKlickbar(bool klickbar);
+    bool Klickbar() const { return m_klickbar; }
+
 signals:
     void Click();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_klickbar = false;
 };

@@ -21,6 +21,9 @@ public:
     void setItemIndex(int Index);
     QRadioButton *Button(int Index) const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // Only a user's click on an item.
     void Click();

@@ -4,6 +4,7 @@
 
 #include "core/Farbe_Qt.h"
 #include "core/Schriften.h"
+#include "core/Zugang_Texte.h"
 #include "evaluation/Balken_Anzeige.h"
 #include "evaluation/Tabelle_0_Texte.h"
 #include "evaluation/TStringGrid.h"
@@ -42,6 +43,11 @@ TF_Auswertung_Tabelle_0::TF_Auswertung_Tabelle_0(QWidget *parent)
     // The longest operation name must not be cut.
     G->Spalte_passend_fuer(0, QStringLiteral("Multiplikation"));
     connect(G, &QTableWidget::cellClicked, this, [this](int, int) { StringGrid_Auswertung_0Click(StringGrid_Auswertung_0); });
+
+    G->setAccessibleName(Tabelle_Reiter_Name(0));
+    G->setAccessibleDescription(Panel_1->Caption());
+    RichEdit_Text->setAccessibleName(QStringLiteral("Beschreibung der Tabelle"));
+    ProgressBar_Aufgabendarstellung->setAccessibleName(QStringLiteral("Anteil richtig gelöster Aufgaben"));
 }
 
 TF_Auswertung_Tabelle_0::~TF_Auswertung_Tabelle_0()

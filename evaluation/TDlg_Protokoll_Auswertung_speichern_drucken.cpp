@@ -25,6 +25,7 @@ TDlg_Protokoll_Auswertung_speichern_drucken::TDlg_Protokoll_Auswertung_speichern
     RichEdit1->setFont(Schrift_Courier_fett(13));
     Grundfarbe_setzen(RichEdit1, Farbe_Silber);
     RichEdit1->setPlainText(Auswahl_Protokoll_Statistik_Zeilen().join(u'\n'));
+    RichEdit1->setAccessibleName(QStringLiteral("Erläuterung der Schalter"));
 
     connect(Btn_Protokoll_drucken, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Protokoll_druckenClick);
     connect(Btn_Auswertung_drucken, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_druckenClick);

@@ -4,6 +4,7 @@
 
 #include "core/Farbe_Qt.h"
 #include "core/Schriften.h"
+#include "core/Zugang_Texte.h"
 #include "evaluation/Balken_Anzeige.h"
 #include "evaluation/TStringGrid.h"
 
@@ -53,6 +54,13 @@ TF_Auswertung_Tabelle_Kategorie::TF_Auswertung_Tabelle_Kategorie(const TKategori
     G->Spalte_passend_fuer(0, QStringLiteral("Multiplikation"));
     G->setFixedHeight(G->Hoehe_fuer_alle_Zeilen());
     connect(G, &QTableWidget::cellClicked, this, [this](int, int) { StringGrid1Click(StringGrid1); });
+
+    G->setAccessibleName(Tabelle_Reiter_Name(m_Konfiguration.Nummer));
+    G->setAccessibleDescription(m_Konfiguration.Titel);
+    RichEdit1->setAccessibleName(QStringLiteral("Beschreibung der Tabelle"));
+    ProgressBar_Anzahl->setAccessibleName(QStringLiteral("Anteil richtig gelöster Aufgaben"));
+    if (ProgressBar_Punkte)
+        ProgressBar_Punkte->setAccessibleName(QStringLiteral("Anteil erreichter Punkte"));
 }
 
 TF_Auswertung_Tabelle_Kategorie::~TF_Auswertung_Tabelle_Kategorie()

@@ -3,15 +3,19 @@
 #include "ui_TF_Sterne_Seite.h"
 
 #include "core/Farbe_Qt.h"
+#include "core/Kontrast.h"
 #include "core/Schriften.h"
 #include "core/TPanel.h"
 #include "core/TRadioGroup.h"
+#include "core/Zugang_Texte.h"
 #include "evaluation/Sterne_Regeln.h"
 
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPalette>
+#include <QPen>
 #include <QPixmap>
+#include <QTextCursor>
 #include <QTextEdit>
 
 namespace {
@@ -63,6 +67,14 @@ TF_Sterne_Seite::TF_Sterne_Seite(QWidget *parent)
     Image1->setPixmap(QPixmap(Bild_Ressource));
     Image1->lower();
     Image1->hide();
+    Image1->setAccessibleName(QStringLiteral("Bild"));
+
+    RichEdit4->setAccessibleName(QStringLiteral("Hinweis zum Bild"));
+    RadioGroup_Bild_zeigen->setAccessibleName(RadioGroup_Bild_zeigen->title());
+    for (int d = 1; d <= 3; ++d) {
+        Smily_Box(d)->setAccessibleName(Smily_Box_Name(d));
+        Smily_Box(d)->setAccessibleDescription(Smily_Box_Beschreibung(0));
+    }
 }
 
 TF_Sterne_Seite::~TF_Sterne_Seite() = default;
@@ -89,12 +101,24 @@ void TF_Sterne_Seite::Smily_Box_gestalten(QTextEdit *Box, const TSterne_record &
     Box->setPalette(Palette);
 }
 
+void TF_Sterne_Seite::Smily_Umriss_setzen(QTextEdit *Box)
+{
+    // Lime on grey is too faint even for symbols this large; a dark rim keeps
+    // the lime (it means "earned") and makes each smiley stand out.
+    QTextCursor Cursor(Box->document());
+    Cursor.select(QTextCursor::Document);
+    QTextCharFormat Umriss;
+    Umriss.setTextOutline(QPen(Farbe_zu_QColor(Beste_Schriftfarbe(Farbe_Grau)), 2));
+    Cursor.mergeCharFormat(Umriss);
+}
+
 void TF_Sterne_Seite::Sterne_initialisieren(TSterne_record &Sterne)
 {
     ::Sterne_initialisieren(Sterne);
     for (int d = 1; d <= 3; ++d) {
         Ueberschrift(d)->setCaption(Sterne_Ueberschrift(d));
         Smily_Box(d)->clear();
+        Smily_Box(d)->setAccessibleDescription(Smily_Box_Beschreibung(0));
     }
     RadioGroup_Bild_zeigen->setItemIndex(Bild_zeigen_Index);
 }
@@ -106,6 +130,9 @@ void TF_Sterne_Seite::Sterne_aktualisieren(TSterne_record &Sterne, int Schwierig
     if (Sterne_Block_pruefen(Sterne, Schwierigkeitsgrad) == TBlock_Ergebnis::Smily) {
         const TSmily_Darstellung D = Smily_Darstellung(Sterne, Schriftart_vorhanden(Sterne.Schriftart));
         Box->setPlainText(Smily_Zeile(D.Zeichen, Sterne.Anzahl_Smily[Schwierigkeitsgrad - 1]));
+        Smily_Umriss_setzen(Box);
+        // The glyphs read as letters; the count is what the pupil earned.
+        Box->setAccessibleDescription(Smily_Box_Beschreibung(Sterne.Anzahl_Smily[Schwierigkeitsgrad - 1]));
     }
     Ueberschrift(Schwierigkeitsgrad)->setCaption(Sterne_Ueberschrift_mit_Stand(Sterne, Schwierigkeitsgrad));
 

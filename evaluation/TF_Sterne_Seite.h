@@ -55,6 +55,7 @@ signals:
 
 private:
     void Smily_Box_gestalten(QTextEdit *Box, const TSterne_record &Sterne);
+    void Smily_Umriss_setzen(QTextEdit *Box);
 
     std::unique_ptr<Ui::TF_Sterne_Seite> ui;
 };

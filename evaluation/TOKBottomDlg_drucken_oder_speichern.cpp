@@ -23,6 +23,7 @@ TOKBottomDlg_drucken_oder_speichern::TOKBottomDlg_drucken_oder_speichern(QWidget
     RichEdit1->setFont(Schrift_Courier_fett(13));
     Grundfarbe_setzen(RichEdit1, Farbe_Silber);
     RichEdit1->setPlainText(Auswahl_drucken_oder_speichern_Zeilen().join(u'\n'));
+    RichEdit1->setAccessibleName(QStringLiteral("Erläuterung der Schalter"));
 
     connect(Button_drucken, &QPushButton::clicked, this, &TOKBottomDlg_drucken_oder_speichern::Button_druckenClick);
     connect(Button_speichern, &QPushButton::clicked, this, &TOKBottomDlg_drucken_oder_speichern::Button_speichernClick);

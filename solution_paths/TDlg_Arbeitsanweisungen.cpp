@@ -23,6 +23,7 @@ TDlg_Arbeitsanweisungen::TDlg_Arbeitsanweisungen(QWidget *parent)
     RichEdit1->setFont(Schrift_Courier_fett(13));
     Grundfarbe_setzen(RichEdit1, Farbe_Hellgruen);
     RichEdit1->setPlainText(Arbeitsanweisungen_Zeilen().join(u'\n'));
+    RichEdit1->setAccessibleName(QStringLiteral("Arbeitsanweisungen"));
 }
 
 TDlg_Arbeitsanweisungen::~TDlg_Arbeitsanweisungen()

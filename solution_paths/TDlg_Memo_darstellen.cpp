@@ -16,6 +16,7 @@ TDlg_Memo_darstellen::TDlg_Memo_darstellen(QWidget *parent)
     Hintergrund_setzen(this, Farbe_Grau);
     Memo1->setFont(Schrift_Courier_fett(13));
     Grundfarbe_setzen(Memo1, Farbe_Silber);
+    Memo1->setAccessibleName(QStringLiteral("Informationen"));
 }
 
 TDlg_Memo_darstellen::~TDlg_Memo_darstellen()

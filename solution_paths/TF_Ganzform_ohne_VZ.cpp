@@ -16,6 +16,7 @@ TF_Ganzform_ohne_VZ::TF_Ganzform_ohne_VZ(QWidget *parent)
     Hintergrund_setzen(this, Farbe_Teal);
     Grundfarbe_setzen(Edit1, Farbe_Silber);
     Edit1->setFont(Schrift_Courier_fett(24));
+    Edit1->setAccessibleName(QStringLiteral("Zahl"));
 }
 
 TF_Ganzform_ohne_VZ::~TF_Ganzform_ohne_VZ()

@@ -5,6 +5,7 @@
 #include "core/TPanel.h"
 #include "core/TRadioGroup.h"
 #include "core/Zufall.h"
+#include "core/Zugang_Texte.h"
 #include "solution_paths/TAusgabe_Regeln.h"
 #include "solution_paths/TDlg_Arbeitsanweisungen.h"
 #include "solution_paths/TF_Tarvo_Loesungsschritt.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 
 namespace {
@@ -79,6 +81,28 @@ TF_Tarvo::TF_Tarvo(QWidget *parent)
         connect(Gruppe, &TRadioGroup::Click, A_Einstellungen_uebernehmen, &QAction::trigger);
     connect(Button_Arbeitsanweisungen, &QPushButton::clicked, this,
             [this] { Button_ArbeitsanweisungenClick(Button_Arbeitsanweisungen); });
+
+    Zugang_einrichten();
+}
+
+void TF_Tarvo::Zugang_einrichten()
+{
+    ListBox_Operation->setAccessibleName(QStringLiteral("Rechenart"));
+    Button_Aufgabe_stellen->setAccessibleDescription(QStringLiteral("Stellt eine neue Aufgabe mit den gewählten Einstellungen"));
+    Button_Aufgabe_loesen->setAccessibleDescription(QStringLiteral("Zeigt den ganzen Lösungsweg"));
+    Button_Arbeitsanweisungen->setAccessibleDescription(QStringLiteral("Öffnet die Arbeitsanweisungen"));
+    for (TRadioGroup *Gruppe : {RadioGroup_Schwierigkeitsgrad, RadioGroup_Loesungsweg, RadioGroup_Loesungsausgabe})
+        Gruppe->setAccessibleName(Vorlese_Text(Gruppe->title()));
+
+    // The radio items are made after the form, so they would come last:
+    // the control bar is walked left to right, then the rows of the path.
+    QList<QWidget *> Reihenfolge = {Button_Aufgabe_stellen, Button_Aufgabe_loesen, ListBox_Operation};
+    for (TRadioGroup *Gruppe : {RadioGroup_Schwierigkeitsgrad, RadioGroup_Loesungsweg, RadioGroup_Loesungsausgabe})
+        for (int i = 0; i < Gruppe->Items().size(); ++i)
+            Reihenfolge << Gruppe->Button(i);
+    Reihenfolge << Button_Arbeitsanweisungen;
+    for (int i = 1; i < Reihenfolge.size(); ++i)
+        setTabOrder(Reihenfolge.at(i - 1), Reihenfolge.at(i));
 }
 
 TF_Tarvo::~TF_Tarvo()

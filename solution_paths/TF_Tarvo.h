@@ -62,6 +62,7 @@ public slots:
 
 private:
     void Aufgabe_zeigen();
+    void Zugang_einrichten();
     QAction *Aktion_binden(QPushButton *Knopf, const QString &Text);
 
     TDlg_Arbeitsanweisungen *Dlg_Arbeitsanweisungen = nullptr;

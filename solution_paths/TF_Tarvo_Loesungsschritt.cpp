@@ -5,6 +5,7 @@
 #include "core/Farbe_Qt.h"
 #include "core/Schriften.h"
 #include "core/TPanel.h"
+#include "core/Zugang_Texte.h"
 #include "solution_paths/TDlg_Memo_darstellen1.h"
 #include "solution_paths/TF_Ganzform_ohne_VZ.h"
 #include "solution_paths/TF_ein_Zeichen.h"
@@ -45,6 +46,7 @@ TF_Tarvo_Loesungsschritt::TF_Tarvo_Loesungsschritt(QWidget *parent)
 
     connect(Panel1, &TPanel::Click, this, &TF_Tarvo_Loesungsschritt::Panel1Click);
     Memo1->viewport()->installEventFilter(this);
+    Namen_setzen();
 }
 
 TF_Tarvo_Loesungsschritt::~TF_Tarvo_Loesungsschritt()
@@ -71,8 +73,41 @@ void TF_Tarvo_Loesungsschritt::Schritt_abschliessen(bool verdeckt, const QString
         Memo1->appendPlainText(Zeile);
     Memo1->moveCursor(QTextCursor::Start);
     Panel2->setCaption(Ueberschrift);
-    Panel3->setVisible(!verdeckt);
+    Abdeckung_setzen(verdeckt);
     show();
+}
+
+void TF_Tarvo_Loesungsschritt::Abdeckung_setzen(bool verdeckt)
+{
+    const bool hatte_Fokus = Panel1->hasFocus();
+    Panel3->setVisible(!verdeckt);
+    // Only a covered row is a control of its own; uncovered, its explanation is.
+    Panel1->setKlickbar(verdeckt);
+    Namen_setzen();
+    // Whoever uncovered the row from the keyboard goes on reading its explanation.
+    if (!verdeckt && hatte_Fokus)
+        Memo1->setFocus(Qt::OtherFocusReason);
+}
+
+void TF_Tarvo_Loesungsschritt::Nummer_setzen(int Nummer)
+{
+    m_Nummer = Nummer;
+    Namen_setzen();
+}
+
+void TF_Tarvo_Loesungsschritt::Namen_setzen()
+{
+    const QString Name = Loesungsschritt_Name(m_Nummer, Panel2->Caption());
+    setAccessibleName(Name);
+    Panel1->setAccessibleName(Name);
+    Panel1->setAccessibleDescription(Loesungsschritt_Beschreibung(verdeckt()));
+    const bool Aufgabe = !F_Ganzform_ohne_VZ2->isHidden();
+    F_ein_Zeichen1->Edit1->setAccessibleName(Loesungsschritt_Teil_Name(m_Nummer, QStringLiteral("Gleichheitszeichen")));
+    F_Ganzform_ohne_VZ1->Edit1->setAccessibleName(
+        Loesungsschritt_Teil_Name(m_Nummer, Aufgabe ? QStringLiteral("erste Zahl") : QStringLiteral("Zahl")));
+    F_ein_Zeichen2->Edit1->setAccessibleName(Loesungsschritt_Teil_Name(m_Nummer, QStringLiteral("Rechenzeichen")));
+    F_Ganzform_ohne_VZ2->Edit1->setAccessibleName(Loesungsschritt_Teil_Name(m_Nummer, QStringLiteral("zweite Zahl")));
+    Memo1->setAccessibleName(Loesungsschritt_Teil_Name(m_Nummer, QStringLiteral("Erläuterung")));
 }
 
 void TF_Tarvo_Loesungsschritt::Schritt_Zahl_zeigen(bool verdeckt, bool mit_Gleich, std::int32_t Wert,
@@ -127,7 +162,7 @@ bool TF_Tarvo_Loesungsschritt::verdeckt() const
 
 void TF_Tarvo_Loesungsschritt::Panel1Click()
 {
-    Panel3->show();
+    Abdeckung_setzen(false);
 }
 
 void TF_Tarvo_Loesungsschritt::Memo1DblClick()

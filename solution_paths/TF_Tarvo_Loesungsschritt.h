@@ -42,6 +42,10 @@ public:
     QStringList Zeilen() const;
     bool verdeckt() const;
 
+    // The row's place in its path (1 = task row); part of what is read out.
+    void Nummer_setzen(int Nummer);
+    int Nummer() const { return m_Nummer; }
+
 public slots:
     void Panel1Click();
     void Memo1DblClick();
@@ -52,6 +56,9 @@ protected:
 private:
     void Gleich_setzen(bool mit_Gleich);
     void Schritt_abschliessen(bool verdeckt, const QString &Ueberschrift, const QStringList &Zeilen);
+    void Abdeckung_setzen(bool verdeckt);
+    void Namen_setzen();
 
     Ui::TF_Tarvo_Loesungsschritt *ui;
+    int m_Nummer = 0;
 };

@@ -18,6 +18,11 @@ TF_Tarvo_Loesungsweg::TF_Tarvo_Loesungsweg(QWidget *parent)
     F_Tarvo_Loesungsschritt2 = ui->F_Tarvo_Loesungsschritt2;
     F_Tarvo_Loesungsschritt3 = ui->F_Tarvo_Loesungsschritt3;
     F_Tarvo_Loesungsschritt4 = ui->F_Tarvo_Loesungsschritt4;
+    for (int i = 1; i <= 4; ++i)
+        Schritt(i)->Nummer_setzen(i);
+    // The rows are the stops; the scroll area follows the focus to them.
+    ScrollBox->setFocusPolicy(Qt::NoFocus);
+    ScrollBox->setAccessibleName(QStringLiteral("Lösungsweg"));
     Schritthoehe_setzen(88);
 }
 

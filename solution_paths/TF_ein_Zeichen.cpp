@@ -16,6 +16,7 @@ TF_ein_Zeichen::TF_ein_Zeichen(QWidget *parent)
     Grundfarbe_setzen(Edit1, Farbe_Silber);
     Edit1->setFont(Schrift_Courier_fett(24));
     Edit1->setTextMargins(0, 0, 0, 0);
+    Edit1->setAccessibleName(QStringLiteral("Zeichen"));
 }
 
 TF_ein_Zeichen::~TF_ein_Zeichen()
