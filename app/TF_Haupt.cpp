@@ -4,13 +4,25 @@
 
 #include "core/Farbe_Qt.h"
 #include "core/Schriften.h"
+#include "app/Dokument_Texte.h"
+#include "app/TDialog_Abfrage_Drucken.h"
+#include "app/TDialog_Fehlermeldung_1.h"
+#include "app/TDialog_Impresssum_0.h"
+#include "app/TFrame_RTF_Text_mit_drucken_Laden1.h"
 #include "core/TRadioGroup.h"
+#include "evaluation/TDlg_Protokoll_Auswertung_speichern_drucken.h"
+#include "evaluation/TF_Auswertung.h"
+#include "evaluation/TF_Sterne_Seite.h"
+#include "evaluation/TOKBottomDlg_drucken_oder_speichern.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"
+#include "solution_paths/TDlg_Arbeitsanweisungen.h"
+#include "solution_paths/TF_Tarvo.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
 #include <QTabBar>
+#include <QTextEdit>
 
 TF_Haupt::TF_Haupt(QWidget *parent)
     : QMainWindow(parent)
@@ -19,12 +31,16 @@ TF_Haupt::TF_Haupt(QWidget *parent)
     ui->setupUi(this);
     MainMenu1 = ui->MainMenu1;
     M_beenden = ui->M_beenden;
+    Impressum1 = ui->Impressum1;
     PageControl1 = ui->PageControl1;
     TabSheet4 = ui->TabSheet4;
     TabSheet1 = ui->TabSheet1;
     TabSheet2 = ui->TabSheet2;
     TabSheet3 = ui->TabSheet3;
     Frame_Tarvo_Uebungen1 = ui->Frame_Tarvo_Uebungen1;
+    F_Tarvo1 = ui->F_Tarvo1;
+    Frame_RTF_Text_mit_drucken_Laden11 = ui->Frame_RTF_Text_mit_drucken_Laden11;
+    RichEdit2 = ui->RichEdit2;
 
     setFont(Schrift_Sans_Serif(11));
     Hintergrund_setzen(this, Farbe_Silber);
@@ -32,6 +48,9 @@ TF_Haupt::TF_Haupt(QWidget *parent)
     Reiter.setBold(true);
     PageControl1->tabBar()->setFont(Reiter);
     Frame_Tarvo_Uebungen1->Panel_2_1->setFixedWidth(420);
+    RichEdit2->setFont(Schrift_Courier_fett(13));
+    Grundfarbe_setzen(RichEdit2, Farbe_Silber);
+    RichEdit2->setPlainText(Programm_Informationen_Zeilen().join(u'\n'));
 
     // These clicks are routed through the window so the focus returns to the
     // answer field; they replace the frame's own bindings.
@@ -45,8 +64,12 @@ TF_Haupt::TF_Haupt(QWidget *parent)
             &TF_Haupt::Frame_Tarvo_Uebungen1RadioGroup_SchwierigkeitsgradClick);
     connect(F->RadioGroup_Auswertung, &TRadioGroup::Click, this,
             &TF_Haupt::Frame_Tarvo_Uebungen1RadioGroup_AuswertungClick);
+    TF_Sterne_Seite *Sterne = F->F_Auswertung2->Sterne_Seite;
+    disconnect(Sterne, &TF_Sterne_Seite::Bild_zeigen_geklickt, F->F_Auswertung2, nullptr);
+    connect(Sterne, &TF_Sterne_Seite::Bild_zeigen_geklickt, this, &TF_Haupt::F_Auswertung2RadioGroup_Bild_zeigenClick);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TF_Haupt::PageControl1Change);
     connect(M_beenden, &QAction::triggered, this, &TF_Haupt::M_beendenClick);
+    connect(Impressum1, &QAction::triggered, this, &TF_Haupt::Impressum1Click);
 
     FormCreate();
 }
@@ -59,13 +82,29 @@ TF_Haupt::~TF_Haupt()
 void TF_Haupt::FormCreate()
 {
     Frame_Tarvo_Uebungen1->Uebungen_initialisieren();
-    // The demonstrator on page 1 is initialised here.
+    F_Tarvo1->Initialisieren(this);
     PageControl1->setCurrentIndex(0);
     // Centred for when the pupil restores the window from maximised.
     if (const QScreen *Bildschirm = screen())
         move(Bildschirm->availableGeometry().center() - rect().center());
     setWindowState(windowState() | Qt::WindowMaximized);
-    // The document frame on page 2 is set up here.
+    Frame_RTF_Text_mit_drucken_Laden11->Einrichten(QStringLiteral("Informationen_zum_Tarvo"), true, 1);
+}
+
+void TF_Haupt::Dialoge_erzeugen()
+{
+    Dialog_Impresssum_0 = new TDialog_Impresssum_0(this);
+    OKBottomDlg_drucken_oder_speichern = new TOKBottomDlg_drucken_oder_speichern(this);
+    Dialog_Fehlermeldung_1 = new TDialog_Fehlermeldung_1(this);
+    Dlg_Arbeitsanweisungen = new TDlg_Arbeitsanweisungen(this);
+    Dlg_Protokoll_Auswertung_speichern_drucken = new TDlg_Protokoll_Auswertung_speichern_drucken(this);
+    // The print query must exist whenever the document frame prints.
+    Dialog_Abfrage_Drucken = new TDialog_Abfrage_Drucken(this);
+
+    F_Tarvo1->Arbeitsanweisungen_setzen(Dlg_Arbeitsanweisungen);
+    Frame_Tarvo_Uebungen1->F_Auswertung2->Auswahl_Dialog_setzen(Dlg_Protokoll_Auswertung_speichern_drucken);
+    Frame_RTF_Text_mit_drucken_Laden11->Dlg_drucken_oder_speichern_setzen(OKBottomDlg_drucken_oder_speichern);
+    Frame_RTF_Text_mit_drucken_Laden11->Dialog_Abfrage_Drucken_setzen(Dialog_Abfrage_Drucken);
 }
 
 void TF_Haupt::FormShow()
@@ -96,9 +135,20 @@ void TF_Haupt::Frame_Tarvo_Uebungen1RadioGroup_AuswertungClick()
     Antwortfeld_fokussieren();
 }
 
+void TF_Haupt::F_Auswertung2RadioGroup_Bild_zeigenClick()
+{
+    Frame_Tarvo_Uebungen1->F_Auswertung2->RadioGroup_Bild_zeigenClick();
+    Antwortfeld_fokussieren();
+}
+
 void TF_Haupt::M_beendenClick()
 {
     close();
+}
+
+void TF_Haupt::Impressum1Click()
+{
+    Dialog_Impresssum_0->exec();
 }
 
 void TF_Haupt::showEvent(QShowEvent *event)

@@ -5,8 +5,17 @@
 class QAction;
 class QMenuBar;
 class QTabWidget;
+class QTextEdit;
 class QWidget;
+class TDialog_Abfrage_Drucken;
+class TDialog_Fehlermeldung_1;
+class TDialog_Impresssum_0;
+class TDlg_Arbeitsanweisungen;
+class TDlg_Protokoll_Auswertung_speichern_drucken;
+class TF_Tarvo;
+class TFrame_RTF_Text_mit_drucken_Laden1;
 class TFrame_Tarvo_Uebungen;
+class TOKBottomDlg_drucken_oder_speichern;
 namespace Ui { class TF_Haupt; }
 
 // The program's only main window.
@@ -19,12 +28,27 @@ public:
 
     QMenuBar *MainMenu1;
     QAction *M_beenden;
+    QAction *Impressum1;
     QTabWidget *PageControl1;
     QWidget *TabSheet4;
     QWidget *TabSheet1;
     QWidget *TabSheet2;
     QWidget *TabSheet3;
     TFrame_Tarvo_Uebungen *Frame_Tarvo_Uebungen1;
+    TF_Tarvo *F_Tarvo1;
+    TFrame_RTF_Text_mit_drucken_Laden1 *Frame_RTF_Text_mit_drucken_Laden11;
+    QTextEdit *RichEdit2;
+
+    // Long-lived dialogs, created once after the window, owned by it.
+    TDialog_Impresssum_0 *Dialog_Impresssum_0 = nullptr;
+    TOKBottomDlg_drucken_oder_speichern *OKBottomDlg_drucken_oder_speichern = nullptr;
+    TDialog_Fehlermeldung_1 *Dialog_Fehlermeldung_1 = nullptr;
+    TDlg_Arbeitsanweisungen *Dlg_Arbeitsanweisungen = nullptr;
+    TDlg_Protokoll_Auswertung_speichern_drucken *Dlg_Protokoll_Auswertung_speichern_drucken = nullptr;
+    TDialog_Abfrage_Drucken *Dialog_Abfrage_Drucken = nullptr;
+
+    // The program's start step after the window's creation; FormCreate must not use them.
+    void Dialoge_erzeugen();
 
 public slots:
     void FormCreate();
@@ -33,7 +57,9 @@ public slots:
     void Frame_Tarvo_Uebungen1ListBox_Rechenart_waehlenClick();
     void Frame_Tarvo_Uebungen1RadioGroup_SchwierigkeitsgradClick();
     void Frame_Tarvo_Uebungen1RadioGroup_AuswertungClick();
+    void F_Auswertung2RadioGroup_Bild_zeigenClick();
     void M_beendenClick();
+    void Impressum1Click();
 
 protected:
     void showEvent(QShowEvent *event) override;

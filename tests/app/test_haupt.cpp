@@ -37,7 +37,11 @@ class Test_Haupt : public QObject
     template <typename T>
     T *finden(const char *Name)
     {
-        T *Objekt = Fenster->findChild<T *>(QString::fromLatin1(Name));
+        // The demonstrator page reuses some control names: the exercise page comes first.
+        const QString Objektname = QString::fromLatin1(Name);
+        T *Objekt = Fenster->TabSheet4->findChild<T *>(Objektname);
+        if (!Objekt)
+            Objekt = Fenster->findChild<T *>(Objektname);
         if (!Objekt)
             qFatal("no control %s", Name);
         return Objekt;
