@@ -2,6 +2,7 @@
 
 #include "ui_TF_Tarvo.h"
 
+#include "core/TListBox.h"
 #include "core/TPanel.h"
 #include "core/TRadioGroup.h"
 #include "core/Zufall.h"
@@ -15,7 +16,6 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -76,7 +76,7 @@ TF_Tarvo::TF_Tarvo(QWidget *parent)
             [this] { A_Einstellungen_uebernehmenExecute(A_Einstellungen_uebernehmen); });
 
     // Every change of a setting poses a new task.
-    connect(ListBox_Operation, &QListWidget::currentRowChanged, A_Einstellungen_uebernehmen, &QAction::trigger);
+    connect(ListBox_Operation, &TListBox::Click, A_Einstellungen_uebernehmen, &QAction::trigger);
     for (TRadioGroup *Gruppe : {RadioGroup_Schwierigkeitsgrad, RadioGroup_Loesungsweg, RadioGroup_Loesungsausgabe})
         connect(Gruppe, &TRadioGroup::Click, A_Einstellungen_uebernehmen, &QAction::trigger);
     connect(Button_Arbeitsanweisungen, &QPushButton::clicked, this,

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "core/TEinstellung_Aufgabe.h"
+#include "core/TListBox.h"
 
 #include <QList>
 #include <QStringList>
 #include <QWidget>
 
 class QAction;
-class QListWidget;
 class QPushButton;
 class TDlg_Arbeitsanweisungen;
 class TF_Tarvo_Loesungsweg;
@@ -28,7 +28,7 @@ public:
     QPushButton *Button_Aufgabe_stellen;
     QPushButton *Button_Aufgabe_loesen;
     TPanel *Panel_Operation;
-    QListWidget *ListBox_Operation;
+    TListBox *ListBox_Operation;
     TPanel *Panel_Schwierigkeitsgrad;
     TRadioGroup *RadioGroup_Schwierigkeitsgrad;
     TPanel *Panel_Loesungsweg;

@@ -1,0 +1,29 @@
+#include "core/TListBox.h"
+
+#include <QMouseEvent>
+
+TListBox::TListBox(QWidget *parent)
+    : QListWidget(parent)
+{
+    connect(this, &QListWidget::currentRowChanged, this, [this](int Zeile) {
+        if (Zeile >= 0)
+            emit Click();
+    });
+}
+
+void TListBox::mousePressEvent(QMouseEvent *event)
+{
+    Zeile_vor_dem_Druecken = currentRow();
+    QListWidget::mousePressEvent(event);
+}
+
+void TListBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    // A row change already reported itself; a click that left the chosen item chosen did not.
+    const int Zeile = currentRow();
+    if (event->button() == Qt::LeftButton && Zeile >= 0 && Zeile == Zeile_vor_dem_Druecken
+        && itemAt(event->position().toPoint()) == item(Zeile))
+        emit Click();
+    Zeile_vor_dem_Druecken = -1;
+}
