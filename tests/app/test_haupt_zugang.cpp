@@ -39,8 +39,9 @@ bool Tab_bis(QWidget *Ziel, Qt::Key Taste = Qt::Key_Tab, int hoechstens = 60)
     return QApplication::focusWidget() == Ziel;
 }
 
-void tippen(QWidget *W, const QString &Text)
+void tippen(QLineEdit *W, const QString &Text)
 {
+    W->clear();
     QTest::keyClicks(W, Text);
     QTest::keyClick(W, Qt::Key_Return);
 }
