@@ -51,6 +51,9 @@ TF_Haupt::TF_Haupt(QWidget *parent)
     RichEdit2->setFont(Schrift_Courier_fett(13));
     Grundfarbe_setzen(RichEdit2, Farbe_Silber);
     RichEdit2->setPlainText(Programm_Informationen_Zeilen().join(u'\n'));
+    RichEdit2->setAccessibleName(PageControl1->tabText(3));
+    MainMenu1->setAccessibleName(QStringLiteral("Menü"));
+    PageControl1->setAccessibleName(QStringLiteral("Seiten"));
 
     // These clicks are routed through the window so the focus returns to the
     // answer field; they replace the frame's own bindings.

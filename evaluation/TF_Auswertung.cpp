@@ -71,6 +71,11 @@ TF_Auswertung::TF_Auswertung(QWidget *parent)
     connect(Button_Protokoll_drucken, &QPushButton::clicked, Ausgabe,
             &TProtokoll_Statistik_Ausgabe::Button_Protokoll_druckenClick);
     connect(Sterne_Seite, &TF_Sterne_Seite::Bild_zeigen_geklickt, this, &TF_Auswertung::RadioGroup_Bild_zeigenClick);
+
+    PageControl_Statistik_1->setAccessibleName(QStringLiteral("Große Auswertung"));
+    RichEdit1->setAccessibleName(QStringLiteral("Protokoll"));
+    RichEdit2->setAccessibleName(QStringLiteral("Statistik"));
+    RichEdit3->setAccessibleName(QStringLiteral("Ausgabetext"));
 }
 
 TF_Auswertung::~TF_Auswertung()

@@ -3,7 +3,21 @@
 #include "ui_TFrame_Auswertung_kurz.h"
 
 #include "core/Farbe_Qt.h"
+#include "core/Kontrast.h"
 #include "core/Schriften.h"
+#include "core/Zugang_Texte.h"
+
+#include <QAccessible>
+
+namespace {
+// Black text on the fixed backgrounds, whatever the desktop theme says.
+void Schriftfarbe_setzen(QWidget *Widget, QPalette::ColorRole Rolle, TFarbe Hintergrund)
+{
+    QPalette P = Widget->palette();
+    P.setColor(Rolle, Farbe_zu_QColor(Beste_Schriftfarbe(Hintergrund)));
+    Widget->setPalette(P);
+}
+}
 
 TFrame_Auswertung_kurz::TFrame_Auswertung_kurz(QWidget *parent)
     : QFrame(parent)
@@ -31,6 +45,21 @@ TFrame_Auswertung_kurz::TFrame_Auswertung_kurz(QWidget *parent)
     }
     Grundfarbe_setzen(Edit_richtig_geloester_Aufgaben, Farbe_Hellgruen);
     Grundfarbe_setzen(Edit_falsch_geloester_Aufgaben, Werte_.Farbe_falsch());
+
+    // Each box is read out with its label.
+    const QList<std::pair<QLabel *, QLineEdit *>> Paare = {
+        {Label1, Edit_Anzahl_gestellter_Aufgaben}, {Label2, Edit_richtig_geloester_Aufgaben},
+        {Label3, Edit_falsch_geloester_Aufgaben}, {Label4, Edit_Prozentzahl}};
+    for (const auto &[Beschriftung, Feld] : Paare) {
+        Beschriftung->setBuddy(Feld);
+        Feld->setAccessibleName(Vorlese_Text(Beschriftung->text()));
+    }
+    Schriftfarbe_setzen(this, QPalette::WindowText, Farbe_Silber);
+    Schriftfarbe_setzen(Panel2, QPalette::WindowText, Farbe_Grau);
+    // Red, silver and light green all take black text.
+    Schriftfarbe_setzen(Edit_richtig_geloester_Aufgaben, QPalette::Text, Farbe_Hellgruen);
+    Schriftfarbe_setzen(Edit_falsch_geloester_Aufgaben, QPalette::Text, Farbe_Rot);
+
     connect(Button_Werte_zuruecksetzen, &QPushButton::clicked, this,
             &TFrame_Auswertung_kurz::Button_Werte_zuruecksetzenClick);
     anzeigen();
@@ -60,9 +89,18 @@ void TFrame_Auswertung_kurz::Button_Werte_zuruecksetzenClick()
 
 void TFrame_Auswertung_kurz::anzeigen()
 {
-    Edit_Anzahl_gestellter_Aufgaben->setText(Werte_.Text_gestellt());
-    Edit_richtig_geloester_Aufgaben->setText(Werte_.Text_richtig());
-    Edit_falsch_geloester_Aufgaben->setText(Werte_.Text_falsch());
-    Edit_Prozentzahl->setText(Werte_.Text_Prozent());
+    const QList<std::pair<QLineEdit *, QString>> Werte = {
+        {Edit_Anzahl_gestellter_Aufgaben, Werte_.Text_gestellt()},
+        {Edit_richtig_geloester_Aufgaben, Werte_.Text_richtig()},
+        {Edit_falsch_geloester_Aufgaben, Werte_.Text_falsch()},
+        {Edit_Prozentzahl, Werte_.Text_Prozent()}};
+    for (const auto &[Feld, Text] : Werte) {
+        if (Feld->text() == Text)
+            continue;
+        Feld->setText(Text);
+        // A reader that follows these boxes hears the new count.
+        QAccessibleValueChangeEvent Ereignis(Feld, Text);
+        QAccessible::updateAccessibility(&Ereignis);
+    }
     Grundfarbe_setzen(Edit_falsch_geloester_Aufgaben, Werte_.Farbe_falsch());
 }

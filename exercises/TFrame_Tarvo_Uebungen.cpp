@@ -3,6 +3,7 @@
 #include "ui_TFrame_Tarvo_Uebungen.h"
 
 #include "core/Farbe_Qt.h"
+#include "core/Kontrast.h"
 #include "core/Schriften.h"
 #include "core/TTasten_Filter.h"
 #include "core/Zufall.h"
@@ -11,8 +12,28 @@
 #include "exercises/Aufgaben_Erzeugung.h"
 #include "exercises/Ergebnis_Fortschreibung.h"
 #include "exercises/TFrame_Auswertung_kurz.h"
+#include "exercises/Uebung_Zugang_Texte.h"
+#include "core/TPanel.h"
+#include "core/TRadioGroup.h"
+#include "core/Zugang_Texte.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
+#include <QTextEdit>
+
+namespace {
+// Black text on the fixed backgrounds, whatever the desktop theme says.
+void Schriftfarbe_setzen(QWidget *Widget, QPalette::ColorRole Rolle, TFarbe Hintergrund)
+{
+    QPalette P = Widget->palette();
+    P.setColor(Rolle, Farbe_zu_QColor(Beste_Schriftfarbe(Hintergrund)));
+    Widget->setPalette(P);
+}
+}
 
 TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     : QFrame(parent)
@@ -60,11 +81,6 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     RadioGroup_Schwierigkeitsgrad->setItemIndex(0);
     RadioGroup_Auswertung->setItems({QStringLiteral("sichtbar machen"), QStringLiteral("verdecken")});
     RadioGroup_Auswertung->setItemIndex(1);
-    // Clicks on settings leave the keyboard with the answer field.
-    for (TRadioGroup *Gruppe : {RadioGroup_Schwierigkeitsgrad, RadioGroup_Auswertung})
-        for (int i = 0; i < 3; ++i)
-            if (QRadioButton *Knopf = Gruppe->Button(i))
-                Knopf->setFocusPolicy(Qt::NoFocus);
 
     connect(ListBox_Rechenart_waehlen, &QListWidget::itemClicked, this,
             [this] { Einstellungen_uebernehmen(ListBox_Rechenart_waehlen); });
@@ -77,7 +93,6 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     // Inside this frame the short evaluation's button is routed through here.
     QPushButton *Kurz_Knopf = Frame_Auswertung_kurz1->Button_Werte_zuruecksetzen;
     Kurz_Knopf->setText(QStringLiteral("kurze Auswertung neu beginnen"));
-    Kurz_Knopf->setFocusPolicy(Qt::NoFocus);
     disconnect(Kurz_Knopf, nullptr, Frame_Auswertung_kurz1, nullptr);
     connect(Kurz_Knopf, &QPushButton::clicked, this,
             &TFrame_Tarvo_Uebungen::Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClick);
@@ -85,6 +100,87 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     MaskEdit_Schuelerloesung->installEventFilter(Tasten_Filter);
     connect(Tasten_Filter, &TTasten_Filter::Taste_gedrueckt, this,
             &TFrame_Tarvo_Uebungen::MaskEdit_SchuelerloesungKeyDown);
+
+    Zugang_einrichten();
+}
+
+void TFrame_Tarvo_Uebungen::Zugang_einrichten()
+{
+    MaskEdit_Schuelerloesung->setAccessibleName(QStringLiteral("Ergebnis eingeben"));
+    ListBox_Rechenart_waehlen->setAccessibleName(QStringLiteral("Rechenart"));
+    for (TRadioGroup *Gruppe : {RadioGroup_Schwierigkeitsgrad, RadioGroup_Auswertung})
+        Gruppe->setAccessibleName(Vorlese_Text(Gruppe->title()));
+    RichEdit_Einstellungen->setAccessibleName(QStringLiteral("Eingestellte Werte"));
+    RichEdit_Erlaeterungen->setAccessibleName(QStringLiteral("Erklärung"));
+    Panel_2_1_3->setAccessibleName(QStringLiteral("Bewertung"));
+
+    // Settings and buttons are reached with Tab only: a mouse click must
+    // not take the focus from the answer field.
+    ListBox_Rechenart_waehlen->setFocusPolicy(Qt::TabFocus);
+    ListBox_Rechenart_waehlen->installEventFilter(this);
+    for (TRadioGroup *Gruppe : {RadioGroup_Schwierigkeitsgrad, RadioGroup_Auswertung})
+        for (int i = 0; i < Gruppe->Items().size(); ++i) {
+            Gruppe->Button(i)->setFocusPolicy(Qt::TabFocus);
+            Gruppe->Button(i)->installEventFilter(this);
+        }
+    Button_Auswertung_reseten->setFocusPolicy(Qt::TabFocus);
+    QPushButton *Kurz_Knopf = Frame_Auswertung_kurz1->Button_Werte_zuruecksetzen;
+    Kurz_Knopf->setFocusPolicy(Qt::TabFocus);
+
+    // Settings row left to right, then the answer, the short evaluation,
+    // then the detailed evaluation while it is shown.
+    QList<QWidget *> Reihenfolge = {ListBox_Rechenart_waehlen};
+    for (TRadioGroup *Gruppe : {RadioGroup_Schwierigkeitsgrad, RadioGroup_Auswertung})
+        for (int i = 0; i < Gruppe->Items().size(); ++i)
+            Reihenfolge << Gruppe->Button(i);
+    Reihenfolge << Button_Auswertung_reseten << MaskEdit_Schuelerloesung << Kurz_Knopf
+                << F_Auswertung2->PageControl_Statistik_1;
+    for (int i = 1; i < Reihenfolge.size(); ++i)
+        setTabOrder(Reihenfolge.at(i - 1), Reihenfolge.at(i));
+
+    Schriftfarbe_setzen(this, QPalette::WindowText, Farbe_Silber);
+    for (TPanel *Panel : {Panel_2_1_1, Panel_2_1_3})
+        Schriftfarbe_setzen(Panel, QPalette::WindowText, Farbe_Grau);
+}
+
+bool TFrame_Tarvo_Uebungen::eventFilter(QObject *watched, QEvent *event)
+{
+    // Choosing an operation with the keys counts as clicking it, so it runs
+    // whatever a click runs (the main window routes the click).
+    if (watched == ListBox_Rechenart_waehlen && event->type() == QEvent::KeyPress) {
+        auto *Taste = static_cast<QKeyEvent *>(event);
+        const bool waehlen = Taste->key() == Qt::Key_Space || Taste->key() == Qt::Key_Return
+            || Taste->key() == Qt::Key_Enter;
+        const bool bewegen = Taste->key() == Qt::Key_Up || Taste->key() == Qt::Key_Down
+            || Taste->key() == Qt::Key_Home || Taste->key() == Qt::Key_End
+            || Taste->key() == Qt::Key_PageUp || Taste->key() == Qt::Key_PageDown;
+        if ((Taste->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && (waehlen || bewegen)) {
+            const int vorher = ListBox_Rechenart_waehlen->currentRow();
+            // The list moves its current row first; its own handler, not the filters again.
+            if (bewegen)
+                static_cast<QObject *>(ListBox_Rechenart_waehlen)->event(event);
+            QListWidgetItem *Eintrag = ListBox_Rechenart_waehlen->currentItem();
+            if (Eintrag && (waehlen || ListBox_Rechenart_waehlen->currentRow() != vorher))
+                emit ListBox_Rechenart_waehlen->itemClicked(Eintrag);
+            return true;
+        }
+    }
+    // An arrow key in a settings group chooses as a click does, and like a
+    // click leaves the focus in the answer field (the button would take it back).
+    const auto Pfeil = [](const QEvent *E) {
+        const int T = static_cast<const QKeyEvent *>(E)->key();
+        return T == Qt::Key_Up || T == Qt::Key_Down || T == Qt::Key_Left || T == Qt::Key_Right;
+    };
+    if (event->type() == QEvent::KeyPress && Pfeil(event))
+        for (TRadioGroup *Gruppe : {RadioGroup_Schwierigkeitsgrad, RadioGroup_Auswertung})
+            if (watched->parent() == Gruppe && watched->isWidgetType()) {
+                const int vorher = Gruppe->ItemIndex();
+                watched->event(event);
+                if (Gruppe->ItemIndex() != vorher)
+                    MaskEdit_Schuelerloesung->setFocus();
+                return true;
+            }
+    return QFrame::eventFilter(watched, event);
 }
 
 TFrame_Tarvo_Uebungen::~TFrame_Tarvo_Uebungen()
@@ -128,6 +224,19 @@ void TFrame_Tarvo_Uebungen::Neue_Aufgabe()
 {
     Aufgabe_ziehen(Aufgabe_);
     Label_Aufgabenstellung->setText(Aufgabenstellung_Text(Aufgabe_));
+    // The field is where the pupil is; the task beside it is read with it.
+    MaskEdit_Schuelerloesung->setAccessibleDescription(Aufgabe_Beschreibung(Aufgabe_));
+}
+
+void TFrame_Tarvo_Uebungen::Bewertung_zeigen(TFarbe Farbe, const QString &Vorlese_Text)
+{
+    Panel_2_1_3->setFarbe(Farbe);
+    Panel_2_1_3->setAccessibleDescription(Vorlese_Text);
+    if (!Vorlese_Text.isEmpty()) {
+        // Spoken at once while the focus stays in the answer field.
+        QAccessibleEvent Meldung(Panel_2_1_3, QAccessible::Alert);
+        QAccessible::updateAccessibility(&Meldung);
+    }
 }
 
 void TFrame_Tarvo_Uebungen::MaskEdit_SchuelerloesungKeyDown(int Taste, Qt::KeyboardModifiers Umschalttasten)
@@ -138,7 +247,7 @@ void TFrame_Tarvo_Uebungen::MaskEdit_SchuelerloesungKeyDown(int Taste, Qt::Keybo
     case TTasten_Wirkung::nur_fokussieren:
         break;
     case TTasten_Wirkung::neutral:
-        Panel_2_1_3->setFarbe(Farbe_Grau);
+        Bewertung_zeigen(Farbe_Grau, QString());
         break;
     case TTasten_Wirkung::bewerten:
         Antwort_bewerten_und_weitergeben();
@@ -153,12 +262,12 @@ void TFrame_Tarvo_Uebungen::Antwort_bewerten_und_weitergeben()
     if (!Antwort) {
         // Not a number: silently discarded, the task stays.
         MaskEdit_Schuelerloesung->clear();
-        Panel_2_1_3->setFarbe(Farbe_Grau);
+        Bewertung_zeigen(Farbe_Grau, QString());
         return;
     }
     const TBewertung Bewertung = Antwort_bewerten(Aufgabe_, *Antwort);
-    Panel_2_1_3->setFarbe(Bewertung.richtig ? Farbe_Lime : Farbe_Rot);
     RichEdit_Erlaeterungen->setPlainText(Bewertung.Erlaeuterungen.join(u'\n'));
+    Bewertung_zeigen(Bewertung.richtig ? Farbe_Lime : Farbe_Rot, Bewertung_Vorlese_Text(Bewertung.Erlaeuterungen));
     Antwort_eintragen(Aufgaben_Ergebnis_, Bewertung.richtig, Bewertung.Aufgabe_Text, Bewertung.Antwort_Text);
 
     F_Auswertung2->Ergebnis_uebernehmen(Aufgaben_Ergebnis_, MaskEdit_Schuelerloesung);
@@ -178,7 +287,7 @@ void TFrame_Tarvo_Uebungen::Button_Auswertung_resetenClick()
 {
     Uebungen_initialisieren();
     F_Auswertung2->Ergebnis_uebernehmen(Aufgaben_Ergebnis_, Button_Auswertung_reseten);
-    Panel_2_1_3->setFarbe(Farbe_Grau);
+    Bewertung_zeigen(Farbe_Grau, QString());
     RichEdit_Erlaeterungen->clear();
     F_Auswertung2->Bild_zeigen_setzen(1);
     F_Auswertung2->Sterne_aktualisieren();

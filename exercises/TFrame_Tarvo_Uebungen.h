@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Farben.h"
 #include "core/TEinstellung_Aufgabe.h"
 #include "exercises/TAufgaben_Ergebnis.h"
 
@@ -60,8 +61,15 @@ public slots:
     void Button_Auswertung_resetenClick();
     void Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClick();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void Antwort_bewerten_und_weitergeben();
+    // Names, keyboard order and text colours for assistive technology.
+    void Zugang_einrichten();
+    // Colours the verdict panel and says in words what the colour means.
+    void Bewertung_zeigen(TFarbe Farbe, const QString &Vorlese_Text);
 
     Ui::TFrame_Tarvo_Uebungen *ui;
     TTasten_Filter *Tasten_Filter;

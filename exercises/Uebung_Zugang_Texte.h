@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/TEinstellung_Aufgabe.h"
+
+#include <QString>
+#include <QStringList>
+
+// What assistive technology reads out on the exercise screen, where the
+// posed task is a caption beside the field and the verdict is a colour.
+
+// "Aufgabe: (-7)+(5) =": the task the answer field belongs to.
+QString Aufgabe_Beschreibung(const TEinstellung_Aufgabe &Aufgabe);
+
+// The explanation lines as one spoken sentence, alignment blanks collapsed;
+// empty when there is no verdict.
+QString Bewertung_Vorlese_Text(const QStringList &Erlaeuterungen);

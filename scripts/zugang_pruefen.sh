@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# End-to-end check through the real accessibility bus: starts a virtual X
+# server, a D-Bus session with the AT-SPI bus, the program, and a script that
+# answers a task the way a screen reader user's tools see it.
+#   scripts/zugang_pruefen.sh [path/to/tarvo]
+# Exit 0: passed; 77: skipped (tools missing and not root); other: failed.
+set -uo pipefail
+
+hier="$(cd "$(dirname "$0")/.." && pwd)"
+tarvo="${1:-$hier/build/app/tarvo}"
+skript="$hier/tests/zugang/atspi_ende_zu_ende.py"
+frist="${ZUGANG_FRIST:-60}"
+launcher=/usr/libexec/at-spi-bus-launcher
+# Debian's pyatspi belongs to the system interpreter, not to one earlier in PATH.
+python="${ZUGANG_PYTHON:-/usr/bin/python3}"
+
+[ -x "$tarvo" ] || { echo "no program at $tarvo" >&2; exit 2; }
+
+fehlt=()
+command -v Xvfb >/dev/null || fehlt+=(xvfb)
+command -v dbus-run-session >/dev/null || fehlt+=(dbus)
+[ -x "$launcher" ] || fehlt+=(at-spi2-core)
+"$python" -c 'import pyatspi' 2>/dev/null || fehlt+=(python3-pyatspi)
+if [ ${#fehlt[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "SKIP: missing ${fehlt[*]} and not root to install them" >&2
+        exit 77
+    fi
+    apt-get install -y --no-install-recommends "${fehlt[@]}" >/dev/null ||
+        { apt-get update >/dev/null && apt-get install -y --no-install-recommends "${fehlt[@]}" >/dev/null; } ||
+        { echo "could not install ${fehlt[*]}" >&2; exit 2; }
+fi
+
+arbeit="$(mktemp -d)"
+xvfb_pid=""
+aufraeumen() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$arbeit"
+}
+trap aufraeumen EXIT
+
+# Xvfb picks a free display and writes its number to fd 5.
+Xvfb -displayfd 5 -screen 0 1600x1000x24 -nolisten tcp 5>"$arbeit/display" 2>"$arbeit/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$arbeit/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$arbeit/xvfb.log" >&2; exit 2; }
+    sleep 0.1
+done
+[ -s "$arbeit/display" ] || { echo "Xvfb did not start" >&2; exit 2; }
+export DISPLAY=":$(head -n1 "$arbeit/display")"
+
+# Inside a private session bus: the AT-SPI bus, the program, the script.
+cat >"$arbeit/sitzung.sh" <<'EOF'
+set -u
+launcher_pid=""; tarvo_pid=""
+ende() {
+    [ -n "$tarvo_pid" ] && kill "$tarvo_pid" 2>/dev/null && wait "$tarvo_pid" 2>/dev/null
+    [ -n "$launcher_pid" ] && kill "$launcher_pid" 2>/dev/null && wait "$launcher_pid" 2>/dev/null
+}
+trap ende EXIT
+"$LAUNCHER" --launch-immediately >"$ARBEIT/launcher.log" 2>&1 &
+launcher_pid=$!
+# The program registers once the AT-SPI bus answers on the session bus.
+for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+    sleep 0.1
+done
+QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0 \
+    "$TARVO" >"$ARBEIT/tarvo.log" 2>&1 &
+tarvo_pid=$!
+timeout "$FRIST" "$PYTHON" "$SKRIPT" --pid "$tarvo_pid" --timeout "$((FRIST - 5))"
+rc=$?
+[ $rc -ne 0 ] && { echo "--- program output"; cat "$ARBEIT/tarvo.log"; } >&2
+exit $rc
+EOF
+
+ARBEIT="$arbeit" PYTHON="$python" LAUNCHER="$launcher" TARVO="$tarvo" SKRIPT="$skript" FRIST="$frist" \
+    timeout "$((frist + 15))" dbus-run-session -- bash "$arbeit/sitzung.sh"
+rc=$?
+[ $rc -eq 0 ] && echo "AT-SPI check passed" || echo "AT-SPI check failed ($rc)" >&2
+exit $rc

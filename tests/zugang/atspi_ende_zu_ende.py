@@ -1,0 +1,134 @@
+#!/usr/bin/env python3
+"""Drives the running program through the AT-SPI accessibility bus, as a
+screen reader would: finds the answer field by its name, reads the task from
+its description, types the right result, presses RETURN and reads the
+verdict back. Exit code 0 on success, 1 on a failed check."""
+
+import argparse
+import re
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+AUFGABE = re.compile(r"\((-?\d+)\)\s*([-+*:])\s*\((-?\d+)\)")
+RICHTIG = " Die alte Aufgabe ist richtig gelöst :"
+
+
+def fehler(text):
+    print("FAIL: " + text, file=sys.stderr)
+    sys.exit(1)
+
+
+def warten(bedingung, sekunden, was):
+    """Polls bedingung() until it gives a true value; dispatches bus events meanwhile."""
+    ende = time.monotonic() + sekunden
+    while time.monotonic() < ende:
+        wert = bedingung()
+        if wert:
+            return wert
+        kontext = GLib.MainContext.default()
+        while kontext.pending():
+            kontext.iteration(False)
+        time.sleep(0.1)
+    fehler("timed out waiting for " + was)
+
+
+def anwendung(pid):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        try:
+            if app is not None and app.get_process_id() == pid:
+                return app
+        except Exception:
+            continue
+    return None
+
+
+def element(app, name):
+    try:
+        return pyatspi.findDescendant(app, lambda a: a is not None and a.name == name)
+    except Exception:
+        return None
+
+
+def ergebnis(a, op, b):
+    if op == "+":
+        return a + b
+    if op == "-":
+        return a - b
+    if op == "*":
+        return a * b
+    # Integer division truncating toward zero; every posed division is even.
+    q = abs(a) // abs(b)
+    return q if (a < 0) == (b < 0) else -q
+
+
+def text_von(acc):
+    t = acc.queryText()
+    return t.getText(0, t.characterCount)
+
+
+def main():
+    p = argparse.ArgumentParser()
+    p.add_argument("--pid", type=int, required=True)
+    p.add_argument("--timeout", type=float, default=30)
+    args = p.parse_args()
+
+    app = warten(lambda: anwendung(args.pid), args.timeout, "the program on the accessibility bus")
+    feld = warten(lambda: element(app, "Ergebnis eingeben"), args.timeout, "the answer field")
+    erklaerung = warten(lambda: element(app, "Erklärung"), args.timeout, "the explanation box")
+    bewertung = warten(lambda: element(app, "Bewertung"), args.timeout, "the verdict panel")
+
+    if feld.getRole() != pyatspi.ROLE_TEXT and feld.getRole() != pyatspi.ROLE_ENTRY:
+        fehler("answer field has role %s" % feld.getRoleName())
+
+    beschreibungen = []
+
+    def gemerkt(ereignis):
+        if ereignis.source is not None and ereignis.source.name == "Bewertung":
+            beschreibungen.append(ereignis.source.description)
+
+    pyatspi.Registry.registerEventListener(gemerkt, "object:property-change:accessible-description")
+
+    # Two rounds: the second checks that the next task was announced as well.
+    for runde in range(2):
+        beschreibung = warten(lambda: feld.description, args.timeout, "the task in the description")
+        if not beschreibung.startswith("Aufgabe: "):
+            fehler("description %r does not pose a task" % beschreibung)
+        treffer = AUFGABE.search(beschreibung)
+        if not treffer:
+            fehler("no task in %r" % beschreibung)
+        a, op, b = int(treffer.group(1)), treffer.group(2), int(treffer.group(3))
+        antwort = str(ergebnis(a, op, b))
+        print("task %s -> %s" % (beschreibung, antwort))
+
+        # Focus the field through the bus. Without a window manager the X
+        # keyboard focus follows the pointer, so the pointer rests on the field.
+        komponente = feld.queryComponent()
+        komponente.grabFocus()
+        rahmen = komponente.getExtents(pyatspi.DESKTOP_COORDS)
+        pyatspi.Registry.generateMouseEvent(rahmen.x + rahmen.width // 2, rahmen.y + rahmen.height // 2, "abs")
+        feld.queryEditableText().setTextContents(antwort)
+        warten(lambda: text_von(feld) == antwort, args.timeout, "the typed answer")
+        pyatspi.Registry.generateKeyboardEvent(0xFF0D, None, pyatspi.KEY_SYM)  # XK_Return
+
+        zeilen = warten(lambda: text_von(erklaerung).split("\n") if RICHTIG in text_von(erklaerung) else None,
+                        args.timeout, "the verdict in the explanation box")
+        if zeilen[1] != RICHTIG or not zeilen[3].endswith(antwort):
+            fehler("explanation box shows %r" % zeilen)
+        urteil = warten(lambda: bewertung.description, args.timeout, "the verdict panel's description")
+        if not urteil.startswith("Die alte Aufgabe ist richtig gelöst :"):
+            fehler("verdict panel says %r" % urteil)
+        warten(lambda: feld.description != beschreibung, args.timeout, "the next task")
+        print("round %d: %s" % (runde + 1, urteil))
+
+    warten(lambda: beschreibungen, args.timeout, "a description-changed event of the verdict panel")
+    print("OK")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
