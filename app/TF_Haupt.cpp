@@ -61,7 +61,7 @@ TF_Haupt::TF_Haupt(QWidget *parent)
     disconnect(F->ListBox_Rechenart_waehlen, nullptr, F, nullptr);
     disconnect(F->RadioGroup_Schwierigkeitsgrad, nullptr, F, nullptr);
     disconnect(F->RadioGroup_Auswertung, nullptr, F, nullptr);
-    connect(F->ListBox_Rechenart_waehlen, &QListWidget::itemClicked, this,
+    connect(F->ListBox_Rechenart_waehlen, &TListBox::Click, this,
             &TF_Haupt::Frame_Tarvo_Uebungen1ListBox_Rechenart_waehlenClick);
     connect(F->RadioGroup_Schwierigkeitsgrad, &TRadioGroup::Click, this,
             &TF_Haupt::Frame_Tarvo_Uebungen1RadioGroup_SchwierigkeitsgradClick);

@@ -1,5 +1,6 @@
 #include "core/TListBox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 TListBox::TListBox(QWidget *parent)
@@ -26,4 +27,15 @@ void TListBox::mouseReleaseEvent(QMouseEvent *event)
         && itemAt(event->position().toPoint()) == item(Zeile))
         emit Click();
     Zeile_vor_dem_Druecken = -1;
+}
+
+void TListBox::keyPressEvent(QKeyEvent *event)
+{
+    const int Taste = event->key();
+    const bool waehlen = Taste == Qt::Key_Space || Taste == Qt::Key_Return || Taste == Qt::Key_Enter;
+    if (waehlen && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && currentRow() >= 0) {
+        emit Click();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }

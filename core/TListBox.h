@@ -3,7 +3,8 @@
 #include <QListWidget>
 
 // A list box whose Click reports every choice the user makes: another item
-// by mouse, drag or keyboard, and also a click on the item already chosen.
+// by mouse, drag or arrow keys, and also a click, Space or Enter on the item
+// already chosen.
 // Programmatic selections are made under a QSignalBlocker.
 class TListBox : public QListWidget
 {
@@ -17,6 +18,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     int Zeile_vor_dem_Druecken = -1;

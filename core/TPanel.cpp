@@ -37,6 +37,9 @@ public:
         QString Text = QAccessibleWidget::text(t);
         if (t == QAccessible::Name && Text.isEmpty())
             Text = Vorlese_Text(Panel()->text());
+        // A panel with a name of its own still lets its caption be read.
+        if (t == QAccessible::Value && Text.isEmpty() && !Panel()->accessibleName().isEmpty())
+            Text = Vorlese_Text(Panel()->text());
         return Text;
     }
 

@@ -5,21 +5,21 @@
 #include "core/Farbe_Qt.h"
 #include "core/Kontrast.h"
 #include "core/Schriften.h"
+#include "core/TPanel.h"
+#include "core/TRadioGroup.h"
 #include "core/TTasten_Filter.h"
 #include "core/Zufall.h"
+#include "core/Zugang_Texte.h"
 #include "evaluation/TF_Auswertung.h"
 #include "exercises/Antwort_Bewertung.h"
 #include "exercises/Aufgaben_Erzeugung.h"
 #include "exercises/Ergebnis_Fortschreibung.h"
 #include "exercises/TFrame_Auswertung_kurz.h"
 #include "exercises/Uebung_Zugang_Texte.h"
-#include "core/TPanel.h"
-#include "core/TRadioGroup.h"
-#include "core/Zugang_Texte.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
-#include <QListWidget>
+#include <QSignalBlocker>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -82,7 +82,7 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     RadioGroup_Auswertung->setItems({QStringLiteral("sichtbar machen"), QStringLiteral("verdecken")});
     RadioGroup_Auswertung->setItemIndex(1);
 
-    connect(ListBox_Rechenart_waehlen, &QListWidget::itemClicked, this,
+    connect(ListBox_Rechenart_waehlen, &TListBox::Click, this,
             [this] { Einstellungen_uebernehmen(ListBox_Rechenart_waehlen); });
     connect(RadioGroup_Schwierigkeitsgrad, &TRadioGroup::Click, this,
             [this] { Einstellungen_uebernehmen(RadioGroup_Schwierigkeitsgrad); });
@@ -117,7 +117,6 @@ void TFrame_Tarvo_Uebungen::Zugang_einrichten()
     // Settings and buttons are reached with Tab only: a mouse click must
     // not take the focus from the answer field.
     ListBox_Rechenart_waehlen->setFocusPolicy(Qt::TabFocus);
-    ListBox_Rechenart_waehlen->installEventFilter(this);
     for (TRadioGroup *Gruppe : {RadioGroup_Schwierigkeitsgrad, RadioGroup_Auswertung})
         for (int i = 0; i < Gruppe->Items().size(); ++i) {
             Gruppe->Button(i)->setFocusPolicy(Qt::TabFocus);
@@ -145,26 +144,6 @@ void TFrame_Tarvo_Uebungen::Zugang_einrichten()
 
 bool TFrame_Tarvo_Uebungen::eventFilter(QObject *watched, QEvent *event)
 {
-    // Choosing an operation with the keys counts as clicking it, so it runs
-    // whatever a click runs (the main window routes the click).
-    if (watched == ListBox_Rechenart_waehlen && event->type() == QEvent::KeyPress) {
-        auto *Taste = static_cast<QKeyEvent *>(event);
-        const bool waehlen = Taste->key() == Qt::Key_Space || Taste->key() == Qt::Key_Return
-            || Taste->key() == Qt::Key_Enter;
-        const bool bewegen = Taste->key() == Qt::Key_Up || Taste->key() == Qt::Key_Down
-            || Taste->key() == Qt::Key_Home || Taste->key() == Qt::Key_End
-            || Taste->key() == Qt::Key_PageUp || Taste->key() == Qt::Key_PageDown;
-        if ((Taste->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && (waehlen || bewegen)) {
-            const int vorher = ListBox_Rechenart_waehlen->currentRow();
-            // The list moves its current row first; its own handler, not the filters again.
-            if (bewegen)
-                static_cast<QObject *>(ListBox_Rechenart_waehlen)->event(event);
-            QListWidgetItem *Eintrag = ListBox_Rechenart_waehlen->currentItem();
-            if (Eintrag && (waehlen || ListBox_Rechenart_waehlen->currentRow() != vorher))
-                emit ListBox_Rechenart_waehlen->itemClicked(Eintrag);
-            return true;
-        }
-    }
     // An arrow key in a settings group chooses as a click does, and like a
     // click leaves the focus in the answer field (the button would take it back).
     const auto Pfeil = [](const QEvent *E) {
@@ -191,7 +170,11 @@ TFrame_Tarvo_Uebungen::~TFrame_Tarvo_Uebungen()
 void TFrame_Tarvo_Uebungen::Uebungen_initialisieren()
 {
     Zufall_initialisieren();
-    ListBox_Rechenart_waehlen->setCurrentRow(0);
+    {
+        // Selecting programmatically is no click; the take-over follows in its place.
+        const QSignalBlocker Sperre(ListBox_Rechenart_waehlen);
+        ListBox_Rechenart_waehlen->setCurrentRow(0);
+    }
     Aufgabe_initialisieren(Aufgabe_);
     Aufgaben_Ergebnis_ = TAufgaben_Ergebnis{};
     F_Auswertung2->Auswertung_initialisieren();

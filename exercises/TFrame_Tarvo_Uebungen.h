@@ -2,13 +2,13 @@
 
 #include "core/Farben.h"
 #include "core/TEinstellung_Aufgabe.h"
+#include "core/TListBox.h"
 #include "exercises/TAufgaben_Ergebnis.h"
 
 #include <QFrame>
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QSplitter;
 class QTextEdit;
@@ -29,7 +29,7 @@ public:
     ~TFrame_Tarvo_Uebungen() override;
 
     QFrame *Panel_1;
-    QListWidget *ListBox_Rechenart_waehlen;
+    TListBox *ListBox_Rechenart_waehlen;
     TRadioGroup *RadioGroup_Schwierigkeitsgrad;
     QTextEdit *RichEdit_Einstellungen;
     TRadioGroup *RadioGroup_Auswertung;

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -202,6 +203,28 @@ private slots:
             QVERIFY(Feld->hasFocus());
         }
         QCOMPARE(Kurz_Texte().at(0), QStringLiteral("1"));
+    }
+
+    void Rechenart_erneut_gewaehlt_und_gezogen()
+    {
+        // A click on the operation already chosen poses a new task of it.
+        int Uebergaben = Auswertung->Anzahl_Uebergaben();
+        Rechenart_klicken(0);
+        QCOMPARE(Auswertung->Anzahl_Uebergaben(), Uebergaben + 1);
+        QVERIFY(Feld->hasFocus());
+
+        // Dragging from one operation to another: list and task agree, one take-over.
+        auto *Liste = finden<QListWidget>("ListBox_Rechenart_waehlen");
+        const auto Mitte = [Liste](int Zeile) { return Liste->visualItemRect(Liste->item(Zeile)).center(); };
+        Uebergaben = Auswertung->Anzahl_Uebergaben();
+        QTest::mousePress(Liste->viewport(), Qt::LeftButton, {}, Mitte(0));
+        QMouseEvent Bewegung(QEvent::MouseMove, Mitte(3), Liste->viewport()->mapToGlobal(Mitte(3)), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(Liste->viewport(), &Bewegung);
+        QTest::mouseRelease(Liste->viewport(), Qt::LeftButton, {}, Mitte(3));
+        QCOMPARE(Liste->currentRow(), 3);
+        QCOMPARE(Uebung->Aufgabe().Rechenzeichen, QChar(u':'));
+        QCOMPARE(Auswertung->Anzahl_Uebergaben(), Uebergaben + 1);
     }
 
     void Sequenzen_durch_Klicks()

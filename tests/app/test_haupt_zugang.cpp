@@ -104,6 +104,7 @@ private slots:
 
         QAccessibleInterface *Urteil = Zugang(U->Panel_2_1_3);
         QCOMPARE(Urteil->text(QAccessible::Name), QStringLiteral("Bewertung"));
+        QCOMPARE(Urteil->text(QAccessible::Value), QStringLiteral("alte Aufgabe :"));
         QVERIFY(Urteil->text(QAccessible::Description).isEmpty());
 
         tippen(Feld, Erste.STR_Ergebnis);
