@@ -1,6 +1,7 @@
 // Speed and memory figures of the exercise page, one line per figure:
 //   tarvo_messung            all figures (starts itself with --start for the start-up)
 //   tarvo_messung --start    internal: one start-up in a fresh process
+//   tarvo_messung --nur logik|start|bildschirm   one part alone
 // Run it on the offscreen platform in a Release build (scripts/messen.sh).
 
 #include "app/TF_Haupt.h"
@@ -26,6 +27,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
+#include <QPaintEvent>
 #include <QProcess>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -39,7 +42,9 @@
 
 namespace {
 
-constexpr int Antworten = 10000;
+// TARVO_MESSUNG_ANTWORTEN shortens the screen run for quick experiments.
+const int Antworten = qEnvironmentVariableIsSet("TARVO_MESSUNG_ANTWORTEN")
+    ? qEnvironmentVariableIntValue("TARVO_MESSUNG_ANTWORTEN") : 10000;
 
 long Spitzen_RSS_kB()
 {
@@ -280,6 +285,11 @@ void Bildschirm_messen()
     Zufall_Startwert_setzen(4711);
     TBildschirm B(Fenster);
     TFrame_Tarvo_Uebungen *U = B.Uebung;
+    if (qEnvironmentVariable("TARVO_MESSUNG_VERSUCH").contains(u"hoehe")) {
+        // Experiment: a task caption of fixed size does not relayout the window.
+        U->Label_Aufgabenstellung->setFixedHeight(U->Label_Aufgabenstellung->height());
+        std::printf("Versuch: Label_Aufgabenstellung mit fester Hoehe\n");
+    }
     QTabWidget *Seiten = U->F_Auswertung2->PageControl_Statistik_1;
     const int Protokoll_Seite = Seiten->indexOf(U->F_Auswertung2->TabSheet_Protokoll);
 
@@ -340,6 +350,50 @@ void Bildschirm_messen()
     Zeile("Protokoll speichern (Textdatei_schreiben, Median)", Quantil(Speichern, 0.5), "ms", "Ziel < 50 ms");
 }
 
+// Which widgets repaint during one answer, and how much of them.
+class TMal_Zaehler : public QObject
+{
+public:
+    QMap<QString, qint64> Flaeche;
+    bool eventFilter(QObject *Objekt, QEvent *E) override
+    {
+        if (E->type() == QEvent::Paint) {
+            const QRect R = static_cast<QPaintEvent *>(E)->rect();
+            Flaeche[QString::fromLatin1(Objekt->metaObject()->className()) + u' ' + Objekt->objectName()]
+                += qint64(R.width()) * R.height();
+        } else if (E->type() == QEvent::ChildAdded && qEnvironmentVariableIsSet("TARVO_MESSUNG_EREIGNISSE")) {
+            QObject *Kind = static_cast<QChildEvent *>(E)->child();
+            Flaeche[QStringLiteral("child of ") + Objekt->objectName() + u' ' + QString::fromLatin1(Kind->metaObject()->className())
+                    + u' ' + Kind->objectName()] += 10;
+        } else if (qEnvironmentVariableIsSet("TARVO_MESSUNG_EREIGNISSE") && Objekt->isWidgetType()) {
+            Flaeche[QStringLiteral("event %1 ").arg(int(E->type())) + QString::fromLatin1(Objekt->metaObject()->className())
+                    + u' ' + Objekt->objectName()] += 10;
+        }
+        return false;
+    }
+};
+
+void Malen_zeigen()
+{
+    TF_Haupt Fenster;
+    Fenster.Dialoge_erzeugen();
+    Fenster.show();
+    if (!QTest::qWaitForWindowExposed(&Fenster))
+        return;
+    TBildschirm B(Fenster);
+    if (qEnvironmentVariable("TARVO_MESSUNG_VERSUCH").contains(u"hoehe"))
+        B.Uebung->Label_Aufgabenstellung->setFixedHeight(B.Uebung->Label_Aufgabenstellung->height());
+    for (int i = 0; i < 5; ++i)
+        B.antworten(i);
+    TMal_Zaehler Z;
+    QApplication::instance()->installEventFilter(&Z);
+    for (int i = 5; i < 15; ++i)
+        B.antworten(i);
+    QApplication::instance()->removeEventFilter(&Z);
+    for (auto it = Z.Flaeche.cbegin(); it != Z.Flaeche.cend(); ++it)
+        std::printf("%10lld px/answer  %s\n", it.value() / 10, qPrintable(it.key()));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -348,9 +402,16 @@ int main(int argc, char **argv)
         return Start_Kind(argc, argv);
     TTarvo_Anwendung Anwendung(argc, argv);
     Anwendung.setApplicationName(QStringLiteral("Übungsprogramm zum Tarvo"));
+    // --nur logik|start|bildschirm runs one part alone (for a profiler).
+    const QString nur = argc > 2 && qstrcmp(argv[1], "--nur") == 0 ? QString::fromLatin1(argv[2]) : QString();
     std::printf("Plattform: %s\n", qPrintable(QGuiApplication::platformName()));
-    Logik_messen();
-    Start_messen(QCoreApplication::applicationFilePath());
-    Bildschirm_messen();
+    if (nur.isEmpty() || nur == u"logik")
+        Logik_messen();
+    if (nur.isEmpty() || nur == u"start")
+        Start_messen(QCoreApplication::applicationFilePath());
+    if (nur.isEmpty() || nur == u"bildschirm")
+        Bildschirm_messen();
+    if (nur == u"malen")
+        Malen_zeigen();
     return 0;
 }
