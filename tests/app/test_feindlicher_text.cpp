@@ -97,6 +97,7 @@ private slots:
         const TStand Vorher = Stand();
         QGuiApplication::clipboard()->setText(QStringLiteral("9\u0000\r\n\U0001F600").repeated(1 << 18));
         QTest::keyClick(Feld, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(Feld->text().size() > 1000);
         verworfen_pruefen(Vorher);
     }
 
