@@ -412,6 +412,11 @@ void Malen_zeigen()
     TBildschirm B(Fenster);
     if (qEnvironmentVariable("TARVO_MESSUNG_VERSUCH").contains(u"hoehe"))
         B.Uebung->Label_Aufgabenstellung->setFixedHeight(B.Uebung->Label_Aufgabenstellung->height());
+    if (qEnvironmentVariableIsSet("TARVO_MESSUNG_SEITE")) {
+        // The detailed evaluation shown on this page.
+        B.Knopf(B.Uebung->RadioGroup_Auswertung, 0);
+        B.Uebung->F_Auswertung2->PageControl_Statistik_1->setCurrentIndex(qEnvironmentVariableIntValue("TARVO_MESSUNG_SEITE"));
+    }
     for (int i = 0; i < 5; ++i)
         B.antworten(i);
     TMal_Zaehler Z;
