@@ -9,15 +9,33 @@ constexpr std::array<std::uint8_t, 11> Spaltenbreiten{14, 7, 4, 4, 4, 4, 10, 4, 
 
 QString Zeile_aus(const QStringList &Texte)
 {
+    // Built in place: this runs for every row after every answer, and a
+    // temporary per cell would cost more than the text itself.
     QString Z;
-    for (std::size_t i = 0; i < Spaltenbreiten.size(); ++i)
-        Z += Text_links_auffuellen(Texte.value(qsizetype(i)), Spaltenbreiten[i]) + u'|';
+    Z.reserve(96);
+    const QStringView Blanks(Leerzeichen);
+    for (std::size_t i = 0; i < Spaltenbreiten.size(); ++i) {
+        const QString Text = Texte.value(qsizetype(i));
+        const qsizetype fehlend = qsizetype(Spaltenbreiten[i]) - Text.size();
+        if (fehlend > 0)
+            Z += Blanks.left(fehlend);
+        Z += Text;
+        Z += u'|';
+    }
     return Z;
+}
+
+QString Spaltenkopf_bauen(bool mit_Punkte_pro_Aufgabe)
+{
+    return Zeile_aus({QStringLiteral("Kat"), QStringLiteral("UKat"),
+                      mit_Punkte_pro_Aufgabe ? QStringLiteral("Per") : QStringLiteral("PD"),
+                      QStringLiteral("An"), QStringLiteral("A+"), QStringLiteral("A-"), QStringLiteral("A+%"),
+                      QStringLiteral("Pn"), QStringLiteral("P+"), QStringLiteral("P-"), QStringLiteral("P+%")});
 }
 
 void Abschnitt_anhaengen(QStringList &Text, const QString &Titel, bool mit_Per, const QList<QStringList> &Zeilen)
 {
-    const QString Trennlinie(80, u'=');
+    static const QString Trennlinie(80, u'=');
     Text << Trennlinie << Titel << Statistik_Spaltenkopf(mit_Per) << Trennlinie;
     for (const QStringList &Zellen : Zeilen) {
         // Groups without answers are left out.
@@ -29,10 +47,8 @@ void Abschnitt_anhaengen(QStringList &Text, const QString &Titel, bool mit_Per, 
 
 QString Statistik_Spaltenkopf(bool mit_Punkte_pro_Aufgabe)
 {
-    return Zeile_aus({QStringLiteral("Kat"), QStringLiteral("UKat"),
-                      mit_Punkte_pro_Aufgabe ? QStringLiteral("Per") : QStringLiteral("PD"),
-                      QStringLiteral("An"), QStringLiteral("A+"), QStringLiteral("A-"), QStringLiteral("A+%"),
-                      QStringLiteral("Pn"), QStringLiteral("P+"), QStringLiteral("P-"), QStringLiteral("P+%")});
+    static const QString Koepfe[2] = {Spaltenkopf_bauen(false), Spaltenkopf_bauen(true)};
+    return Koepfe[mit_Punkte_pro_Aufgabe ? 1 : 0];
 }
 
 QString Statistik_Zeile(const QStringList &Zellen)
@@ -43,7 +59,7 @@ QString Statistik_Zeile(const QStringList &Zellen)
 QStringList Statistik_Text_erstellen(const QList<QStringList> &Tabelle_1, const QList<QStringList> &Tabelle_2,
                                      const QList<QStringList> &Tabelle_3, const QList<QStringList> &Tabelle_4)
 {
-    const QString Doppellinie(73, u'=');
+    static const QString Doppellinie(73, u'=');
     QStringList T{
         Doppellinie,
         QStringLiteral(" Auswertung der Statistischen Daten:"),

@@ -81,6 +81,7 @@ void TF_Auswertung_Tabelle_Kategorie::Tabelle_initialisieren()
         Z << QStringList(Kategorie_Tabelle_Spalten - Z.size(), QString());
         G->Zeile_setzen(Kategorie_Tabelle_erste_Datenzeile + i, Z);
     }
+    m_Zeilen_gueltig = false;
     G->viewport()->update();
     Anzeige_setzen(Kategorie_Anzeige_leer(K));
 }
@@ -97,10 +98,15 @@ void TF_Auswertung_Tabelle_Kategorie::Werte_uebernehmen(std::uint8_t Rechenart, 
 void TF_Auswertung_Tabelle_Kategorie::Werte_darstellen()
 {
     const TKategorie_Tabelle &K = m_Konfiguration;
+    // An answer changes one row per table; the others keep their texts.
     for (int i = 0; i < Datenzeilen_Anzahl(K); ++i) {
         const int z = Kategorie_Tabelle_erste_Datenzeile + i;
+        if (m_Zeilen_gueltig && Gebundene_Werte(K, z, m_Statistik) == Gebundene_Werte(K, z, m_gezeigt))
+            continue;
         StringGrid1->Zeile_setzen(z, Kategorie_Zeile(K, z, m_Statistik));
     }
+    m_gezeigt = m_Statistik;
+    m_Zeilen_gueltig = true;
     StringGrid1Click(StringGrid1);
     Anzeige_setzen(Kategorie_Anzeige(K, m_Rechenart, m_Schwierigkeitsgrad, m_Statistik));
 }

@@ -57,4 +57,7 @@ private:
     std::uint8_t m_Rechenart = 0;
     std::uint8_t m_Schwierigkeitsgrad = 0;
     TStatistik_Speicher m_Statistik;
+    // What the data rows show now; rows whose values did not change are not rebuilt.
+    TStatistik_Speicher m_gezeigt;
+    bool m_Zeilen_gueltig = false;
 };

@@ -220,14 +220,14 @@ const TStatistik_Werte &Gebundene_Werte(const TKategorie_Tabelle &K, int Zeile, 
 
 QStringList Kategorie_Datenzellen(const TStatistik_Werte &W)
 {
-    return {Integer_zu_Text(W.Anzahl),
-            Integer_zu_Text(W.Anzahl_richtig),
-            Integer_zu_Text(W.Anzahl_falsch),
-            Real_zu_Text(Prozent_oder_100(W.Anzahl_richtig, W.Anzahl)) + Prozent_Einheit,
-            Integer_zu_Text(W.Punkte_erreichbar),
-            Integer_zu_Text(W.Punkte_erreicht),
-            Integer_zu_Text(W.Punkte_nicht_erreicht),
-            Real_zu_Text(Prozent_oder_100(W.Punkte_erreicht, W.Punkte_erreichbar)) + Prozent_Einheit};
+    QStringList Z;
+    Z.reserve(8);
+    Z << Integer_zu_Text(W.Anzahl) << Integer_zu_Text(W.Anzahl_richtig) << Integer_zu_Text(W.Anzahl_falsch)
+      << Real_zu_Text(Prozent_oder_100(W.Anzahl_richtig, W.Anzahl)) + Prozent_Einheit
+      << Integer_zu_Text(W.Punkte_erreichbar) << Integer_zu_Text(W.Punkte_erreicht)
+      << Integer_zu_Text(W.Punkte_nicht_erreicht)
+      << Real_zu_Text(Prozent_oder_100(W.Punkte_erreicht, W.Punkte_erreichbar)) + Prozent_Einheit;
+    return Z;
 }
 
 QString Kategorie_Durchschnitt_Text(const TStatistik_Werte &W)
@@ -238,9 +238,11 @@ QString Kategorie_Durchschnitt_Text(const TStatistik_Werte &W)
 QStringList Kategorie_Zeile(const TKategorie_Tabelle &K, int Zeile, const TStatistik_Speicher &S)
 {
     const TStatistik_Werte &W = Gebundene_Werte(K, Zeile, S);
-    QStringList Z = K.Bezeichnungen.at(Zeile - Kategorie_Tabelle_erste_Datenzeile);
-    if (K.mit_Durchschnitt)
-        Z[2] = Kategorie_Durchschnitt_Text(W);
+    const QStringList &B = K.Bezeichnungen.at(Zeile - Kategorie_Tabelle_erste_Datenzeile);
+    // One list of the final size: this runs for every row after every answer.
+    QStringList Z;
+    Z.reserve(Kategorie_Tabelle_Spalten);
+    Z << B.at(0) << B.at(1) << (K.mit_Durchschnitt ? Kategorie_Durchschnitt_Text(W) : B.at(2));
     Z << Kategorie_Datenzellen(W);
     return Z;
 }

@@ -1,0 +1,91 @@
+#include "Unabhaengige_Zaehlung.h"
+
+#include "core/Textdatei.h"
+#include "evaluation/TAuswertungs_Stand.h"
+#include "evaluation/TKategorie_Tabelle.h"
+#include "exercises/Ergebnis_Fortschreibung.h"
+
+#include <QTest>
+
+// A whole day of lessons through the counting logic alone: what the exercise
+// frame and the evaluation store do for 100,000 answers, checked against the
+// test's own count.
+class Test_Lange_Stunde_Logik : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void Hunderttausend_Antworten()
+    {
+        constexpr int Antworten = 100000;
+        TAufgaben_Ergebnis Ergebnis;
+        TAuswertungs_Stand Stand;
+        Stand.initialisieren();
+        TUnabhaengige_Zaehlung Z;
+        int Umbrueche = 0, Leerzeilen = 0;
+        std::int32_t in_Sequenz = 0, richtig_in_Sequenz = 0;
+        bool alle_kodierbar = true;
+
+        auto einstellen = [&](int op, int g) {
+            const TSequenz_Wechsel W = Einstellungen_eintragen(Ergebnis, op - 1, g - 1);
+            Umbrueche += W.Grundwerte_neu_beginnen;
+            Leerzeilen += W.Leerzeile_faellig;
+            Stand.Ergebnis_uebernehmen(Ergebnis);
+            Z.einstellen(op, g);
+            in_Sequenz = richtig_in_Sequenz = 0;
+        };
+        einstellen(1, 1);
+        for (int i = 0; i < Antworten; ++i) {
+            // Sequences of varying length, every setting in turn.
+            if (i > 0 && i % (23 + (i / 1000) % 17) == 0)
+                einstellen(1 + (i / 7) % 4, 1 + (i / 11) % 3);
+            const bool richtig = (i * 2654435761u) % 5 != 0;
+            Antwort_eintragen(Ergebnis, richtig, QStringLiteral("(-17) + (4)  = "), QStringLiteral("-13"));
+            Stand.Ergebnis_uebernehmen(Ergebnis);
+            Z.antworten(richtig);
+            ++in_Sequenz;
+            richtig_in_Sequenz += richtig;
+
+            QVERIFY(Ergebnis.Nr_Uebungssequenz >= 1 && Ergebnis.Nr_Uebungssequenz <= 24);
+            if (i % 997 == 0) {
+                bool ok = false;
+                Text_zu_Windows_1252({Stand.Aufgaben_Ergebnis.Protokollzeile}, ok);
+                alle_kodierbar = alle_kodierbar && ok;
+            }
+        }
+        QVERIFY(alle_kodierbar);
+        QVERIFY2(Umbrueche >= 3, "the lesson must wrap the sequence numbering several times");
+        QCOMPARE(Umbrueche, Z.Umbrueche);
+        QCOMPARE(Leerzeilen, Z.Leerzeilen);
+        QCOMPARE(int(Ergebnis.Nr_Uebungssequenz), Z.Sequenz);
+
+        const TStatistik_Werte &A = Stand.Statistik.alle_Werte;
+        const auto Summe = Z.Summe(0, 0);
+        QCOMPARE(A.Anzahl, Antworten);
+        QCOMPARE(std::int64_t(A.Anzahl_richtig), Z.Richtige);
+        QCOMPARE(std::int64_t(A.Anzahl_richtig + A.Anzahl_falsch), std::int64_t(Antworten));
+        QCOMPARE(std::int64_t(A.Punkte_erreichbar), Summe.Pn);
+        QCOMPARE(std::int64_t(A.Punkte_erreicht), Summe.Pplus);
+        QCOMPARE(std::int64_t(A.Punkte_nicht_erreicht), Summe.Pminus);
+
+        // The running sequence's own counts restart with every sequence.
+        QCOMPARE(Stand.Listenwerte.Anzahl, in_Sequenz);
+        QCOMPARE(Stand.Listenwerte.Anzahl_richtig, richtig_in_Sequenz);
+        QCOMPARE(Stand.Listenwerte.Anzahl_falsch, in_Sequenz - richtig_in_Sequenz);
+
+        for (int Nr = 1; Nr <= 4; ++Nr) {
+            const TKategorie_Tabelle &K = Kategorie_Tabelle(Nr);
+            const QList<QStringList> Erwartet = Z.Tabelle(Nr);
+            QCOMPARE(Datenzeilen_Anzahl(K), Erwartet.size());
+            for (int i = 0; i < Erwartet.size(); ++i) {
+                QStringList Ist = Kategorie_Zeile(K, Kategorie_Tabelle_erste_Datenzeile + i, Stand.Statistik).mid(2);
+                if (Nr == 1)
+                    Ist[0].clear();
+                QCOMPARE(Ist, Erwartet.at(i));
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(Test_Lange_Stunde_Logik)
+#include "test_lange_stunde_logik.moc"
