@@ -299,11 +299,6 @@ void Bildschirm_messen()
     Zufall_Startwert_setzen(4711);
     TBildschirm B(Fenster);
     TFrame_Tarvo_Uebungen *U = B.Uebung;
-    if (qEnvironmentVariable("TARVO_MESSUNG_VERSUCH").contains(u"hoehe")) {
-        // Experiment: a task caption of fixed size does not relayout the window.
-        U->Label_Aufgabenstellung->setFixedHeight(U->Label_Aufgabenstellung->height());
-        std::printf("Versuch: Label_Aufgabenstellung mit fester Hoehe\n");
-    }
     QTabWidget *Seiten = U->F_Auswertung2->PageControl_Statistik_1;
     const int Protokoll_Seite = Seiten->indexOf(U->F_Auswertung2->TabSheet_Protokoll);
 
@@ -410,8 +405,6 @@ void Malen_zeigen()
     if (!QTest::qWaitForWindowExposed(&Fenster))
         return;
     TBildschirm B(Fenster);
-    if (qEnvironmentVariable("TARVO_MESSUNG_VERSUCH").contains(u"hoehe"))
-        B.Uebung->Label_Aufgabenstellung->setFixedHeight(B.Uebung->Label_Aufgabenstellung->height());
     if (qEnvironmentVariableIsSet("TARVO_MESSUNG_SEITE")) {
         // The detailed evaluation shown on this page.
         B.Knopf(B.Uebung->RadioGroup_Auswertung, 0);

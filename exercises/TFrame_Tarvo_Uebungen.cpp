@@ -68,6 +68,10 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     // The answer field stands at a fixed place right of the longest task caption.
     Label_Aufgabenstellung->setFixedWidth(
         Label_Aufgabenstellung->fontMetrics().horizontalAdvance(QString(27, u'0')));
+    // A new task text must not ask the window for a new layout: that would
+    // repaint all of it after every answer.
+    Label_Aufgabenstellung->setFixedHeight(Label_Aufgabenstellung->fontMetrics().height()
+                                           + 2 * Label_Aufgabenstellung->frameWidth());
     MaskEdit_Schuelerloesung->setFixedWidth(
         MaskEdit_Schuelerloesung->fontMetrics().horizontalAdvance(QString(12, u'0')));
     Panel_2_1_1->setFarbe(Farbe_Grau);
