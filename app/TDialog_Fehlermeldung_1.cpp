@@ -2,8 +2,7 @@
 
 #include "ui_TDialog_Fehlermeldung_1.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
+#include "app/Vier_Felder_Dialog.h"
 #include "core/Text_speichern.h"
 
 TDialog_Fehlermeldung_1::TDialog_Fehlermeldung_1(QWidget *parent)
@@ -16,16 +15,7 @@ TDialog_Fehlermeldung_1::TDialog_Fehlermeldung_1(QWidget *parent)
     RichEdit_1_3 = ui->RichEdit_1_3;
     Button_OK = ui->Button_OK;
 
-    // No title-bar buttons: the window is left through OK (or RETURN).
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(823, 249);
-    Hintergrund_setzen(this, Farbe_Silber);
-    for (QTextEdit *Box : {RichEdit_1_1, RichEdit_1_2, RichEdit_1_3})
-        Box->setFont(Schrift_Courier_fett(13));
-    Grundfarbe_setzen(RichEdit_1_1, Farbe_Grau);
-    Grundfarbe_setzen(RichEdit_1_2, Farbe_Silber);
-    Grundfarbe_setzen(RichEdit_1_3, Farbe_Grau);
-    Button_OK->setFont(Schrift_Courier_fett(13));
+    Vier_Felder_gestalten(this, QSize(823, 249), RichEdit_1_1, RichEdit_1_2, RichEdit_1_3, Button_OK);
     RichEdit_1_1->setPlainText(QStringLiteral("RichEdit_1_1"));
     RichEdit_1_2->setPlainText(QStringLiteral("RichEdit_1_2"));
     RichEdit_1_3->setPlainText(QStringLiteral("RichEdit_1_3"));

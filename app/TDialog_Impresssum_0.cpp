@@ -2,9 +2,8 @@
 
 #include "ui_TDialog_Impresssum_0.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
 #include "app/Dokument_Texte.h"
+#include "app/Vier_Felder_Dialog.h"
 
 TDialog_Impresssum_0::TDialog_Impresssum_0(QWidget *parent)
     : QDialog(parent)
@@ -16,16 +15,7 @@ TDialog_Impresssum_0::TDialog_Impresssum_0(QWidget *parent)
     RichEdit_1_3 = ui->RichEdit_1_3;
     Button_OK = ui->Button_OK;
 
-    // No title-bar buttons: the window is left through OK (or RETURN).
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(756, 284);
-    Hintergrund_setzen(this, Farbe_Silber);
-    for (QTextEdit *Box : {RichEdit_1_1, RichEdit_1_2, RichEdit_1_3})
-        Box->setFont(Schrift_Courier_fett(13));
-    Grundfarbe_setzen(RichEdit_1_1, Farbe_Grau);
-    Grundfarbe_setzen(RichEdit_1_2, Farbe_Silber);
-    Grundfarbe_setzen(RichEdit_1_3, Farbe_Grau);
-    Button_OK->setFont(Schrift_Courier_fett(13));
+    Vier_Felder_gestalten(this, QSize(756, 284), RichEdit_1_1, RichEdit_1_2, RichEdit_1_3, Button_OK);
     RichEdit_1_1->setPlainText(QStringLiteral(" Info"));
     RichEdit_1_2->setPlainText(Impressum_Zeilen().join(u'\n'));
     // The window has no caption; a screen reader still announces what it is.
