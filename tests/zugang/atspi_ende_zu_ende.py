@@ -6,6 +6,7 @@ verdict back. Exit code 0 on success, 1 on a failed check."""
 
 import argparse
 import re
+import os
 import sys
 import time
 
@@ -14,14 +15,15 @@ from gi.repository import GLib
 
 AUFGABE = re.compile(r"\((-?\d+)\)\s*([-+*:])\s*\((-?\d+)\)")
 RICHTIG = " Die alte Aufgabe ist richtig gelöst :"
+NICHT_ANGEMELDET = 3  # the runner starts a fresh session for this one
 
 
-def fehler(text):
+def fehler(text, code=1):
     print("FAIL: " + text, file=sys.stderr)
-    sys.exit(1)
+    sys.exit(code)
 
 
-def warten(bedingung, sekunden, was):
+def warten(bedingung, sekunden, was, code=1):
     """Polls bedingung() until it gives a true value; dispatches bus events meanwhile."""
     ende = time.monotonic() + sekunden
     while time.monotonic() < ende:
@@ -32,10 +34,14 @@ def warten(bedingung, sekunden, was):
         while kontext.pending():
             kontext.iteration(False)
         time.sleep(0.1)
-    fehler("timed out waiting for " + was)
+    fehler("timed out waiting for " + was, code)
 
 
 def anwendung(pid):
+    try:
+        os.kill(pid, 0)
+    except OSError:
+        fehler("the program ended before it appeared on the accessibility bus")
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
         app = desktop.getChildAtIndex(i)
@@ -77,7 +83,10 @@ def main():
     p.add_argument("--timeout", type=float, default=30)
     args = p.parse_args()
 
-    app = warten(lambda: anwendung(args.pid), args.timeout, "the program on the accessibility bus")
+    # A program started while the bus's registry was still coming up is never
+    # listed; that is the session's fault, not the program's.
+    app = warten(lambda: anwendung(args.pid), min(args.timeout, 15), "the program on the accessibility bus",
+                 NICHT_ANGEMELDET)
     feld = warten(lambda: element(app, "Ergebnis eingeben"), args.timeout, "the answer field")
     erklaerung = warten(lambda: element(app, "Erklärung"), args.timeout, "the explanation box")
     bewertung = warten(lambda: element(app, "Bewertung"), args.timeout, "the verdict panel")
