@@ -1,5 +1,7 @@
 #include "core/Farbe_Qt.h"
 
+#include "core/Kontrast.h"
+
 #include <QPalette>
 
 QColor Farbe_zu_QColor(TFarbe Farbe)
@@ -35,4 +37,11 @@ void Grundfarbe_setzen(QWidget *Widget, TFarbe Farbe)
 TFarbe Grundfarbe(const QWidget *Widget)
 {
     return QColor_zu_Farbe(Widget->palette().color(QPalette::Base));
+}
+
+void Schriftfarbe_setzen(QWidget *Widget, QPalette::ColorRole Rolle, TFarbe Hintergrund)
+{
+    QPalette Palette = Widget->palette();
+    Palette.setColor(Rolle, Farbe_zu_QColor(Beste_Schriftfarbe(Hintergrund)));
+    Widget->setPalette(Palette);
 }

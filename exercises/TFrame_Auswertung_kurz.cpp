@@ -3,21 +3,10 @@
 #include "ui_TFrame_Auswertung_kurz.h"
 
 #include "core/Farbe_Qt.h"
-#include "core/Kontrast.h"
 #include "core/Schriften.h"
 #include "core/Zugang_Texte.h"
 
 #include <QAccessible>
-
-namespace {
-// Black text on the fixed backgrounds, whatever the desktop theme says.
-void Schriftfarbe_setzen(QWidget *Widget, QPalette::ColorRole Rolle, TFarbe Hintergrund)
-{
-    QPalette P = Widget->palette();
-    P.setColor(Rolle, Farbe_zu_QColor(Beste_Schriftfarbe(Hintergrund)));
-    Widget->setPalette(P);
-}
-}
 
 TFrame_Auswertung_kurz::TFrame_Auswertung_kurz(QWidget *parent)
     : QFrame(parent)

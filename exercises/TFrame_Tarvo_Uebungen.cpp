@@ -3,7 +3,6 @@
 #include "ui_TFrame_Tarvo_Uebungen.h"
 
 #include "core/Farbe_Qt.h"
-#include "core/Kontrast.h"
 #include "core/Schriften.h"
 #include "core/TPanel.h"
 #include "core/TRadioGroup.h"
@@ -24,16 +23,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextEdit>
-
-namespace {
-// Black text on the fixed backgrounds, whatever the desktop theme says.
-void Schriftfarbe_setzen(QWidget *Widget, QPalette::ColorRole Rolle, TFarbe Hintergrund)
-{
-    QPalette P = Widget->palette();
-    P.setColor(Rolle, Farbe_zu_QColor(Beste_Schriftfarbe(Hintergrund)));
-    Widget->setPalette(P);
-}
-}
 
 TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     : QFrame(parent)
