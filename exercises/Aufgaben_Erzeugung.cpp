@@ -1,5 +1,6 @@
 #include "exercises/Aufgaben_Erzeugung.h"
 
+#include "core/Vorzeichen_verteilen.h"
 #include "core/Zufall.h"
 
 namespace {
@@ -93,15 +94,7 @@ void Aufgabe_ziehen(TEinstellung_Aufgabe &A)
         Summe_ziehen(A);
 
     // Three equally likely patterns; never two positive operands.
-    const std::int32_t s = Z(true, 11);
-    if (s <= 3) {
-        A.Zahl_1 = -A.Zahl_1;
-    } else if (s <= 7) {
-        A.Zahl_2 = -A.Zahl_2;
-    } else {
-        A.Zahl_1 = -A.Zahl_1;
-        A.Zahl_2 = -A.Zahl_2;
-    }
+    Vorzeichen_verteilen(A, 11);
     Ergebnis_berechnen(A);
 }
 

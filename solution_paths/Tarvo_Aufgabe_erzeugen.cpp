@@ -1,6 +1,7 @@
 #include "solution_paths/Tarvo_Aufgabe_erzeugen.h"
 
 #include "core/Zahlentexte.h"
+#include "core/Vorzeichen_verteilen.h"
 #include "core/Zufall.h"
 
 void Zahlen_erzeugen(TEinstellung_Aufgabe &Einstellung, QStringList &Memo1)
@@ -68,20 +69,6 @@ void Zahlen_erzeugen_Division(TEinstellung_Aufgabe &Einstellung, QStringList &Me
     Einstellung.Zahl_2 = Divisor;
     Einstellung.Zahl_1 = Quotient * Divisor;
     Vorzeichen_verteilen(Einstellung, 11);
-}
-
-void Vorzeichen_verteilen(TEinstellung_Aufgabe &Einstellung, std::int32_t Betrag_max)
-{
-    std::int32_t r = 0;
-    Zufallszahl(true, false, Betrag_max, r);
-    if (r <= 3) {
-        Einstellung.Zahl_1 = -Einstellung.Zahl_1;
-    } else if (r <= 7) {
-        Einstellung.Zahl_2 = -Einstellung.Zahl_2;
-    } else if (r <= 11) {
-        Einstellung.Zahl_1 = -Einstellung.Zahl_1;
-        Einstellung.Zahl_2 = -Einstellung.Zahl_2;
-    }
 }
 
 void Aufgabe_berechnen(TEinstellung_Aufgabe &Einstellung)

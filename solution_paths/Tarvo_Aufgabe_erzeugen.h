@@ -15,8 +15,6 @@ void Zahlen_erzeugen(TEinstellung_Aufgabe &Einstellung, QStringList &Memo1);
 // the sign draw over 0..11; appends the range description to Memo1.
 void Zahlen_erzeugen_Division(TEinstellung_Aufgabe &Einstellung, QStringList &Memo1);
 
-// r uniform in 0..Betrag_max: 0..3 negates Zahl_1, 4..7 Zahl_2, 8..11 both.
-void Vorzeichen_verteilen(TEinstellung_Aufgabe &Einstellung, std::int32_t Betrag_max);
 
 // Result and derived fields, then schrittweise and the task heading.
 void Aufgabe_berechnen(TEinstellung_Aufgabe &Einstellung);

@@ -1,6 +1,7 @@
 #include "solution_paths/TAusgabe_Regeln.h"
 #include "solution_paths/Tarvo_Aufgabe_erzeugen.h"
 
+#include "core/Vorzeichen_verteilen.h"
 #include "core/Zufall.h"
 
 #include <QTest>
