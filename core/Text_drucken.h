@@ -1,21 +1,22 @@
 #pragma once
 
 #include <QString>
-#include <stdexcept>
+#include <QStringList>
 
-class QTextDocument;
 class QTextEdit;
 
-// Thrown when nothing could be printed; its German text is shown to the
-// user by the application's general error report.
-class TDruck_Fehler : public std::runtime_error
-{
-public:
-    using std::runtime_error::runtime_error;
-};
+// The box's font height in screen pixels (a point-sized font is converted).
+double Pixelhoehe_der_Box(const QTextEdit *Box);
 
-// Prints the document as one job on the system's default printer, without a
-// printer dialog; the job title names the job and is not printed.
-void Dokument_drucken(const QTextDocument &Dokument, const QString &Auftragsname);
-// The box's text with its own formatting and font.
-void Text_drucken(const QTextEdit *Box, const QString &Auftragsname);
+// Sets the lines on A4 pages with 2 cm margins in the fixed-pitch bold font,
+// the pixel height read as screen pixels, shrunk as a whole where the
+// longest line would not fit, and writes them as a PDF file. Returns the
+// number of pages, 0 when the file could not be written.
+int Zeilen_als_PDF_schreiben(const QStringList &Zeilen, double Pixelhoehe, const QString &Titel,
+                             const QString &Pfad);
+
+// Prints the box's lines (the same lines as its saved file) as one job on
+// the default printer, without a printer dialog; the job title names the
+// job and is not printed. Returns an empty text when the spooler took the
+// job, otherwise what the pupil is told about why it did not.
+[[nodiscard]] QString Text_drucken(const QTextEdit *Box, const QString &Auftragsname);
