@@ -19,14 +19,3 @@ QString Speicherfehler_Meldung(const QString &Pfad, const QString &Grund)
 {
     return QStringLiteral("Die Datei \"%1\" wurde nicht gespeichert.\n\nGrund: %2").arg(Pfad, Grund);
 }
-
-QString Druckfehler_kein_Standarddrucker()
-{
-    return QStringLiteral("Der Text wurde nicht gedruckt: Es ist kein Standarddrucker eingerichtet.");
-}
-
-QString Druckfehler_Meldung(const QString &Drucker, const QString &Auftragsname)
-{
-    return QStringLiteral("Der Druckauftrag \"%1\" konnte nicht an den Drucker \"%2\" gegeben werden.")
-        .arg(Auftragsname, Drucker);
-}
