@@ -36,24 +36,25 @@ TDruck_Masse Masse_messen(QPdfWriter &Geraet)
     return TDruck_Masse{Metrik.horizontalAdvance(u'M') * Punkte_je_Einheit / Messgroesse,
                         Metrik.lineSpacing() * Punkte_je_Einheit / Messgroesse, Flaeche.width(), Flaeche.height()};
 }
-}
 
+// A point-sized font is converted back to screen pixels.
 double Pixelhoehe_der_Box(const QTextEdit *Box)
 {
     const QFont Schrift = Box->font();
     return Schrift.pixelSize() > 0 ? Schrift.pixelSize() : Schrift.pointSizeF() / 0.75;
 }
+}
 
-int Zeilen_als_PDF_schreiben(const QStringList &Zeilen, double Pixelhoehe, const QString &Titel,
-                             const QString &Pfad)
+int Box_als_PDF_schreiben(const QTextEdit *Box, const QString &Titel, const QString &Pfad)
 {
+    const QStringList Zeilen = Zeilen_der_Box(Box);
     QPdfWriter Geraet(Pfad);
     Geraet.setResolution(Aufloesung);
     Geraet.setTitle(Titel);
     Geraet.setCreator(QStringLiteral("Tarvo"));
     Geraet.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(Rand_mm, Rand_mm, Rand_mm, Rand_mm), QPageLayout::Millimeter));
-    const TDruck_Satz Satz = Druck_Satz_berechnen(Zeilen, Pixelhoehe, Masse_messen(Geraet));
+    const TDruck_Satz Satz = Druck_Satz_berechnen(Zeilen, Pixelhoehe_der_Box(Box), Masse_messen(Geraet));
 
     QPainter Maler;
     if (!Maler.begin(&Geraet))
@@ -85,7 +86,7 @@ QString Text_drucken(const QTextEdit *Box, const QString &Auftragsname)
     if (!Datei.open())
         return Druckfehler_Text(TDruck_Fehlerart::keine_Druckdatei, Auftragsname, QString(), Datei.errorString());
     Datei.close();
-    if (Zeilen_als_PDF_schreiben(Zeilen_der_Box(Box), Pixelhoehe_der_Box(Box), Auftragsname, Datei.fileName()) == 0)
+    if (Box_als_PDF_schreiben(Box, Auftragsname, Datei.fileName()) == 0)
         return Druckfehler_Text(TDruck_Fehlerart::keine_Druckdatei, Auftragsname, QString(), QString());
     const TDruck_Antwort Antwort = Druckauftrag_senden(Datei.fileName(), Auftragsname);
     if (Antwort.angenommen)

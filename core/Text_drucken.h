@@ -1,19 +1,15 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 class QTextEdit;
 
-// The box's font height in screen pixels (a point-sized font is converted).
-double Pixelhoehe_der_Box(const QTextEdit *Box);
-
-// Sets the lines on A4 pages with 2 cm margins in the fixed-pitch bold font,
-// the pixel height read as screen pixels, shrunk as a whole where the
-// longest line would not fit, and writes them as a PDF file. Returns the
-// number of pages, 0 when the file could not be written.
-int Zeilen_als_PDF_schreiben(const QStringList &Zeilen, double Pixelhoehe, const QString &Titel,
-                             const QString &Pfad);
+// Sets the box's lines on A4 pages with 2 cm margins in the fixed-pitch bold
+// font, its pixel height read as screen pixels, shrunk as a whole where the
+// longest line would not fit, and writes them as a PDF file: the document
+// every print job sends. Returns the number of pages, 0 when the file could
+// not be written.
+int Box_als_PDF_schreiben(const QTextEdit *Box, const QString &Titel, const QString &Pfad);
 
 // Prints the box's lines (the same lines as its saved file) as one job on
 // the default printer, without a printer dialog; the job title names the
