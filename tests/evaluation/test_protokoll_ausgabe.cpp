@@ -1,4 +1,5 @@
 #include "tests/core/Dialog_Hilfen.h"
+#include "tests/core/PDF_Pruefung.h"
 
 #include "core/Ausgabe_Vorgaben.h"
 #include "core/Textdatei.h"
@@ -101,11 +102,21 @@ private slots:
         if (QPrinterInfo::defaultPrinter().isNull())
             QSKIP("no default printer (scripts/drucker_einrichten.sh sets one up)");
         const int Seit = Letzter_Auftrag();
+        const QDateTime Beginn = QDateTime::currentDateTime().addSecs(-1);
         Beim_naechsten_Dialog([](QWidget *D) { QTest::keyClick(D->focusWidget(), Qt::Key_Return); });
         Ausgabe->Button_Protokoll_Statistik_drucken_speichernClick();
         QCOMPARE(Dialog.Auswahl, 1);
         QVERIFY2(QTest::qWaitFor([&] { return Auftrag_abgeschlossen(Auftrag_Protokoll, Seit); }, 60000),
                  "no completed job \"Protokoll: zum Tarvo\"");
+        if (!Standarddrucker_schreibt_PDF())
+            return;
+        // What came out of the printer: the 51 "=" of the header at 9.75 pt
+        // leave ink across about 97 mm of the page.
+        QString Papier;
+        QVERIFY(QTest::qWaitFor([&] { return !(Papier = Ausgabe_des_PDF_Druckers(Auftrag_Protokoll, Beginn)).isEmpty(); }, 20000));
+        const TTinte Tinte = Tinte_der_Seite(Papier, 1);
+        QVERIFY2(Tinte.Umriss_mm.width() > 90 && Tinte.Umriss_mm.height() > 8,
+                 qPrintable(QStringLiteral("%1 x %2 mm").arg(Tinte.Umriss_mm.width()).arg(Tinte.Umriss_mm.height())));
     }
 
     void Abbrechen_des_Speicherdialogs_schreibt_nichts()
