@@ -159,10 +159,13 @@ private slots:
                  "no completed job \"Ausdruck : Textseite\"");
         if (!Standarddrucker_schreibt_PDF())
             return;
-        // The information document fills the first page from margin to margin.
-        QString Papier;
-        QVERIFY(QTest::qWaitFor([&] { return !(Papier = Ausgabe_des_PDF_Druckers(QStringLiteral("Ausdruck : Textseite"), Beginn)).isEmpty(); }, 20000));
-        const TTinte Tinte = Tinte_der_Seite(Papier, 1);
+        // The information document fills the first page from margin to margin;
+        // the PDF printer writes its file bit by bit: wait until the page renders.
+        TTinte Tinte;
+        QVERIFY(QTest::qWaitFor([&] {
+            const QString Papier = Ausgabe_des_PDF_Druckers(QStringLiteral("Ausdruck : Textseite"), Beginn);
+            return !Papier.isEmpty() && (Tinte = Tinte_der_Seite(Papier, 1)).Anteil > 0;
+        }, 20000));
         QVERIFY2(Tinte.Umriss_mm.width() > 150 && Tinte.Umriss_mm.height() > 200,
                  qPrintable(QStringLiteral("%1 x %2 mm").arg(Tinte.Umriss_mm.width()).arg(Tinte.Umriss_mm.height())));
         QVERIFY(Tinte.Anteil > 0.01);
