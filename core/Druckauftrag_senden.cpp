@@ -82,7 +82,7 @@ TDruck_Antwort Druckauftrag_senden(const QString &PDF_Pfad, const QString &Auftr
     const int Auftrag = cupsPrintFile2(Verbindung.get(), Ziel->name, PDF_Pfad.toLocal8Bit().constData(),
                                        Auftragsname.toUtf8().constData(), 0, nullptr);
     if (Auftrag > 0)
-        return TDruck_Antwort{true, TDruck_Fehlerart::Auftrag_abgelehnt, Drucker, QString()};
+        return TDruck_Antwort{true, {}, Drucker, QString()};
     if (Frist.abgelaufen)
         return Nicht_erreichbar(Frist);
     if (cupsLastError() == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+// The spooler's answer; Fehlerart and Grund only count when it did not take the job.
 struct TDruck_Antwort
 {
     bool angenommen = false;
