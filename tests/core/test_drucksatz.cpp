@@ -1,4 +1,3 @@
-#include "core/Druck_Texte.h"
 #include "core/Drucksatz.h"
 
 #include <QTest>
@@ -47,24 +46,6 @@ private slots:
         QCOMPARE(Druck_Satz_berechnen(Zeilen.mid(0, 63), 13, A4).Seitenzahl, 1);
         QCOMPARE(Druck_Satz_berechnen(Zeilen.mid(0, 64), 13, A4).Seitenzahl, 2);
         QCOMPARE(Druck_Satz_berechnen({}, 13, A4).Seitenzahl, 1);
-    }
-
-    void Jede_Fehlerart_hat_eigene_Worte()
-    {
-        const QList<TDruck_Fehlerart> Arten{TDruck_Fehlerart::keine_Druckdatei, TDruck_Fehlerart::kein_Standarddrucker,
-                                            TDruck_Fehlerart::Dienst_nicht_erreichbar,
-                                            TDruck_Fehlerart::Drucker_lehnt_ab, TDruck_Fehlerart::Auftrag_abgelehnt};
-        QStringList Texte;
-        for (TDruck_Fehlerart Art : Arten) {
-            const QString Text = Druckfehler_Text(Art, QStringLiteral("Protokoll: zum Tarvo"), QStringLiteral("PDF"), QString());
-            QVERIFY(Text.startsWith(QStringLiteral("Der Druckauftrag \"Protokoll: zum Tarvo\" wurde nicht gedruckt.")));
-            QVERIFY(!Text.contains(QStringLiteral("Grund")));
-            QVERIFY(!Texte.contains(Text));
-            Texte.append(Text);
-        }
-        QVERIFY(Druckfehler_Text(TDruck_Fehlerart::Auftrag_abgelehnt, QStringLiteral("A"), QStringLiteral("PDF"),
-                                 QStringLiteral("Unsupported document-format"))
-                    .endsWith(QStringLiteral("\n\nGrund: Unsupported document-format")));
     }
 };
 
