@@ -20,6 +20,12 @@ QString Speicherfehler_Meldung(const QString &Pfad, const QString &Grund)
     return QStringLiteral("Die Datei \"%1\" wurde nicht gespeichert.\n\nGrund: %2").arg(Pfad, Grund);
 }
 
+QString Speicherziel_Meldung(const QString &Pfad, const QString &Grund)
+{
+    return QStringLiteral("Unter \"%1\" kann nicht gespeichert werden.\n\n%2\n\nBitte wählen Sie einen anderen Ordner oder Namen.")
+        .arg(Pfad, Grund);
+}
+
 QString Druckfehler_kein_Standarddrucker()
 {
     return QStringLiteral("Der Text wurde nicht gedruckt: Es ist kein Standarddrucker eingerichtet.");

@@ -8,6 +8,9 @@
 // the user's documents folder (an installed program's folder is read-only).
 QString Speicher_Ordner_vorschlagen();
 
+// After the save dialog closed: the file was not written, and why.
 QString Speicherfehler_Meldung(const QString &Pfad, const QString &Grund);
+// Inside the save dialog: this path cannot be taken, and why.
+QString Speicherziel_Meldung(const QString &Pfad, const QString &Grund);
 QString Druckfehler_kein_Standarddrucker();
 QString Druckfehler_Meldung(const QString &Drucker, const QString &Auftragsname);
