@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/TEinstellungen_nur_fuer_den_Lauf.h"
+
 #include <QApplication>
 
 // The application object with the general error report: an exception thrown
 // by an event handler is shown in a message box, and the program goes on
-// with the next event.
+// with the next event. Nothing of a run is kept for the next one.
 class TTarvo_Anwendung : public QApplication
 {
     Q_OBJECT
@@ -14,4 +16,7 @@ public:
     bool notify(QObject *Empfaenger, QEvent *Ereignis) override;
 
     static void Fehler_melden(const QString &Text);
+
+private:
+    TEinstellungen_nur_fuer_den_Lauf Einstellungen;
 };
