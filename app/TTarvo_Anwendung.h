@@ -3,10 +3,12 @@
 #include "core/TEinstellungen_nur_fuer_den_Lauf.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 // The application object with the general error report: an exception thrown
 // by an event handler is shown in a message box, and the program goes on
-// with the next event. Nothing of a run is kept for the next one.
+// with the next event. Qt's own texts are German; nothing of a run is kept
+// for the next one.
 class TTarvo_Anwendung : public QApplication
 {
     Q_OBJECT
@@ -19,4 +21,5 @@ public:
 
 private:
     TEinstellungen_nur_fuer_den_Lauf Einstellungen;
+    QTranslator Qt_Uebersetzung;
 };

@@ -15,6 +15,12 @@ QString Speicher_Ordner_vorschlagen()
     return Dokumente.isEmpty() ? QDir::homePath() : Dokumente;
 }
 
+TSpeicherdialog_Texte Speicherdialog_Texte()
+{
+    return {QStringLiteral("Speichern unter"), QStringLiteral("Suchen in:"), QStringLiteral("Dateiname:"),
+            QStringLiteral("Dateityp:"), QStringLiteral("Speichern"), QStringLiteral("Abbrechen")};
+}
+
 QString Speicherfehler_Meldung(const QString &Pfad, const QString &Grund)
 {
     return QStringLiteral("Die Datei \"%1\" wurde nicht gespeichert.\n\nGrund: %2").arg(Pfad, Grund);

@@ -8,6 +8,13 @@
 // the user's documents folder (an installed program's folder is read-only).
 QString Speicher_Ordner_vorschlagen();
 
+// The save dialog's own texts, set by the program so that none stays English.
+struct TSpeicherdialog_Texte
+{
+    QString Titel, Suchen_in, Dateiname, Dateityp, Speichern, Abbrechen;
+};
+TSpeicherdialog_Texte Speicherdialog_Texte();
+
 // After the save dialog closed: the file was not written, and why.
 QString Speicherfehler_Meldung(const QString &Pfad, const QString &Grund);
 // Inside the save dialog: this path cannot be taken, and why.

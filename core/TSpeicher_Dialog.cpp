@@ -13,6 +13,14 @@ TSpeicher_Dialog::TSpeicher_Dialog(QWidget *parent)
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
+    // Qt's German translation lacks some of these ("Cancel"); the program's own words throughout.
+    const TSpeicherdialog_Texte Texte = Speicherdialog_Texte();
+    setWindowTitle(Texte.Titel);
+    setLabelText(QFileDialog::LookIn, Texte.Suchen_in);
+    setLabelText(QFileDialog::FileName, Texte.Dateiname);
+    setLabelText(QFileDialog::FileType, Texte.Dateityp);
+    setLabelText(QFileDialog::Accept, Texte.Speichern);
+    setLabelText(QFileDialog::Reject, Texte.Abbrechen);
 }
 
 void TSpeicher_Dialog::accept()
