@@ -5,8 +5,18 @@
 #include <QMessageBox>
 #include <exception>
 
+namespace {
+// Qt's file list takes sizes and dates from the system locale, which Qt reads
+// from the environment: it is set before the application object exists.
+int &Deutsche_Umgebung(int &argc)
+{
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    return argc;
+}
+}
+
 TTarvo_Anwendung::TTarvo_Anwendung(int &argc, char **argv)
-    : QApplication(argc, argv)
+    : QApplication(Deutsche_Umgebung(argc), argv)
 {
     // The program is German whatever the system's locale: Qt's own dialogs,
     // menus and buttons too, and dates and sizes in the save dialog.
