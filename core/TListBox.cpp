@@ -7,9 +7,19 @@ TListBox::TListBox(QWidget *parent)
     : QListWidget(parent)
 {
     connect(this, &QListWidget::currentRowChanged, this, [this](int Zeile) {
+        Auswahl_halten();
         if (Zeile >= 0)
             emit Click();
     });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &TListBox::Auswahl_halten);
+}
+
+void TListBox::Auswahl_halten()
+{
+    const QModelIndex Aktuell = currentIndex();
+    if (!Aktuell.isValid() || selectionModel()->selectedIndexes() == QModelIndexList{Aktuell})
+        return;
+    selectionModel()->select(Aktuell, QItemSelectionModel::ClearAndSelect);
 }
 
 void TListBox::mousePressEvent(QMouseEvent *event)

@@ -100,7 +100,8 @@ void TPanel::setKlickbar(bool klickbar)
     if (m_klickbar == klickbar)
         return;
     m_klickbar = klickbar;
-    setFocusPolicy(klickbar ? Qt::StrongFocus : Qt::NoFocus);
+    // Tab only: a mouse click leaves the focus where the user had it.
+    setFocusPolicy(klickbar ? Qt::TabFocus : Qt::NoFocus);
     QAccessible::State Geaendert;
     Geaendert.focusable = true;
     QAccessibleStateChangeEvent Ereignis(this, Geaendert);

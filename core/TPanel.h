@@ -17,7 +17,8 @@ public:
     TFarbe Farbe() const;
 
     // A clickable panel is also a keyboard control: it takes the focus with
-    // Tab, Space or Enter click it, and assistive technology sees a button.
+    // Tab (never with a mouse click), Space or Enter click it, and assistive
+    // technology sees a button.
     void setKlickbar(bool klickbar);
     bool Klickbar() const { return m_klickbar; }
 

@@ -3,11 +3,14 @@
 #include <QGroupBox>
 #include <QStringList>
 
+class QAbstractButton;
 class QButtonGroup;
+class QMouseEvent;
 class QRadioButton;
 class QVBoxLayout;
 
-// A captioned group of radio buttons addressed by item index.
+// A captioned group of radio buttons addressed by item index. Each item is
+// a whole row of the group: a click anywhere on it chooses it.
 class TRadioGroup : public QGroupBox
 {
     Q_OBJECT
@@ -23,12 +26,22 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 signals:
-    // Only a user's click on an item.
+    // Once for every choice the user makes: by mouse, by key, or by an
+    // accessibility action that checks an item; also for a click on the item
+    // already chosen. Never for setItemIndex.
     void Click();
 
 private:
+    QAbstractButton *Zeile_bei(int y) const;
+    void an_Zeile_weitergeben(QAbstractButton *Knopf, QMouseEvent *event);
+
     QButtonGroup *Gruppe;
     QVBoxLayout *Anordnung;
+    QAbstractButton *Gedrueckte_Zeile = nullptr;
+    bool im_Programm = false;
+    bool Wahl_gemeldet = false;
 };

@@ -20,6 +20,9 @@ TStringGrid::TStringGrid(QWidget *parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     // Scrolling is decided by the owner (TopRow), not by moving the selection.
     setAutoScroll(false);
+    // The owner keeps the selection on one cell, so Tab would never get past
+    // it inside the grid: it goes on to the next control instead.
+    setTabKeyNavigation(false);
 
     // A second view on the same model shows the fixed rows over the top of
     // the viewport, so they stay when the data rows scroll.
@@ -181,6 +184,15 @@ int TStringGrid::Hoehe_fuer_alle_Zeilen() const
     if (horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
         h += horizontalScrollBar()->sizeHint().height();
     return h + 1;
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent *event)
+{
+    const QModelIndex vorher = currentIndex();
+    const QItemSelection Auswahl_vorher = selectionModel()->selection();
+    QTableWidget::keyPressEvent(event);
+    if (currentIndex() != vorher || selectionModel()->selection() != Auswahl_vorher)
+        emit cellClicked(currentRow(), currentColumn());
 }
 
 void TStringGrid::resizeEvent(QResizeEvent *event)

@@ -37,6 +37,9 @@ public:
     int Hoehe_fuer_alle_Zeilen() const;
 
 protected:
+    // A key that moves the selection is answered as a click in the grid, so
+    // the owner brings the selection back where it belongs.
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
 

@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <limits>
 
 TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     : QFrame(parent)
@@ -63,6 +64,8 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
                                            + 2 * Label_Aufgabenstellung->frameWidth());
     MaskEdit_Schuelerloesung->setFixedWidth(
         MaskEdit_Schuelerloesung->fontMetrics().horizontalAdvance(QString(12, u'0')));
+    // No length limit: a long text is the parser's to judge, not cut off here.
+    MaskEdit_Schuelerloesung->setMaxLength(std::numeric_limits<int>::max());
     Panel_2_1_1->setFarbe(Farbe_Grau);
     Panel_2_1_3->setFarbe(Farbe_Grau);
     Hintergrund_setzen(Panel_2_2, Farbe_Gelb);

@@ -11,6 +11,7 @@
 #include "solution_paths/TF_ein_Zeichen.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -46,6 +47,7 @@ TF_Tarvo_Loesungsschritt::TF_Tarvo_Loesungsschritt(QWidget *parent)
 
     connect(Panel1, &TPanel::Click, this, &TF_Tarvo_Loesungsschritt::Panel1Click);
     Memo1->viewport()->installEventFilter(this);
+    Memo1->installEventFilter(this);
     Namen_setzen();
 }
 
@@ -193,6 +195,17 @@ bool TF_Tarvo_Loesungsschritt::eventFilter(QObject *watched, QEvent *event)
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         Memo1DblClick();
         return true;
+    }
+    // The keyboard's way to the enlarged window; a held key does not reopen it.
+    if (watched == Memo1 && event->type() == QEvent::KeyPress) {
+        const auto *Taste = static_cast<QKeyEvent *>(event);
+        const bool oeffnen = Taste->key() == Qt::Key_Return || Taste->key() == Qt::Key_Enter
+                             || Taste->key() == Qt::Key_Space;
+        if (oeffnen && (Taste->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!Taste->isAutoRepeat())
+                Memo1DblClick();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -3,6 +3,8 @@
 // Helpers of the screen tests: answering modal dialogs, reading files back,
 // finding finished print jobs, mounting small file systems.
 
+#include "tests/core/Kleiner_Datentraeger.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -112,16 +114,4 @@ inline QString Ausgabe_des_PDF_Druckers(const QString &Titel, const QDateTime &S
                 Neueste = Datei.filePath();
             }
     return Neueste;
-}
-
-inline bool Einhaengen(const QStringList &Argumente)
-{
-    QProcess P;
-    P.start(QStringLiteral("mount"), Argumente);
-    return P.waitForFinished(10000) && P.exitStatus() == QProcess::NormalExit && P.exitCode() == 0;
-}
-
-inline void Aushaengen(const QString &Ordner)
-{
-    QProcess::execute(QStringLiteral("umount"), {Ordner});
 }

@@ -193,6 +193,31 @@ private slots:
         QCOMPARE(T.T0.ProgressBar_Aufgabendarstellung->value(), 0);
     }
 
+    void Tasten_in_den_Tabellen_wie_ein_Klick()
+    {
+        TTabellen T;
+        T.T1.show();
+        T.einstellen(1, 1);
+        T.antworten(true);
+        T.einstellen(2, 2);
+        T.antworten(false);
+        TStringGrid *G0 = T.T0.StringGrid_Auswertung_0;
+        TStringGrid *G1 = T.T1.StringGrid1;
+        const int Zeile_1 = G1->currentRow();
+        Auswahl_pruefen(G0, 3, 6);
+        // A key is answered like a click, which also re-applies the bar.
+        T.T0.ProgressBar_Aufgabendarstellung->setValue(1);
+        const QList<std::pair<int, Qt::KeyboardModifiers>> Tasten = {
+            {Qt::Key_Up, Qt::NoModifier},   {Qt::Key_Right, Qt::NoModifier},  {Qt::Key_PageDown, Qt::NoModifier},
+            {Qt::Key_Home, Qt::NoModifier}, {Qt::Key_Down, Qt::ShiftModifier}, {Qt::Key_End, Qt::ControlModifier}};
+        for (TStringGrid *G : {G0, G1})
+            for (const auto &[Taste, Umschalt] : Tasten) {
+                QTest::keyClick(G, Qt::Key(Taste), Umschalt);
+                Auswahl_pruefen(G, G == G0 ? 3 : Zeile_1, 6);
+            }
+        QCOMPARE(T.T0.ProgressBar_Aufgabendarstellung->value(), 0);
+    }
+
     void Tabelle_0_rollt_ab_Sequenz_6()
     {
         TTabellen T;

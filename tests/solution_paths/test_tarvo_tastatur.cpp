@@ -2,6 +2,7 @@
 
 #include "core/TPanel.h"
 #include "core/TRadioGroup.h"
+#include "solution_paths/TDlg_Memo_darstellen1.h"
 #include "solution_paths/TF_Tarvo.h"
 #include "solution_paths/TF_Tarvo_Loesungsschritt.h"
 #include "solution_paths/TF_Tarvo_Loesungsweg.h"
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 namespace {
 // Presses Tab until Ziel has the focus; false when a whole round missed it.
@@ -120,6 +122,59 @@ private slots:
         QTest::keyClick(F.Button_Aufgabe_loesen, Qt::Key_Space);
         for (int i = 2; i <= 4; ++i)
             QCOMPARE(F.F_Tarvo_Loesungsweg1->Schritt(i)->Panel1->focusPolicy(), Qt::NoFocus);
+    }
+
+    void Maus_laesst_den_Fokus_und_Tasten_vergroessern_die_Erlaeuterung()
+    {
+        TF_Tarvo F;
+        F.resize(1600, 1000);
+        F.show();
+        QVERIFY(QTest::qWaitForWindowActive(&F));
+        F.Initialisieren(nullptr);
+        F.RadioGroup_Loesungsausgabe->setItemIndex(2);
+        F.A_Einstellungen_uebernehmenExecute();
+        QCOMPARE(QApplication::focusWidget(), F.Button_Aufgabe_loesen);
+
+        // Uncovered by mouse, on the prompt below the heading: the focus stays.
+        TF_Tarvo_Loesungsweg *L = F.F_Tarvo_Loesungsweg1;
+        TF_Tarvo_Loesungsschritt *S = nullptr;
+        for (int i = 4; i >= 2; --i)
+            if (!L->Schritt(i)->isHidden() && L->Schritt(i)->verdeckt())
+                S = L->Schritt(i);
+        QVERIFY(S);
+        const QPoint Punkt(S->width() / 2, S->height() - 10);
+        QWidget *Ziel = S->childAt(Punkt);
+        QCOMPARE(Ziel, S->Panel1);
+        QTest::mouseClick(Ziel, Qt::LeftButton, {}, Ziel->mapFrom(S, Punkt));
+        QVERIFY(!S->verdeckt());
+        QCOMPARE(QApplication::focusWidget(), F.Button_Aufgabe_loesen);
+        // So Space goes on where the pupil was: the rest of the path.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        for (int i = 2; i <= 4; ++i)
+            QVERIFY(L->Schritt(i)->isHidden() || !L->Schritt(i)->verdeckt());
+
+        // Enter or Space in an explanation opens the enlarged window with its lines.
+        const QStringList Zeilen = S->Zeilen();
+        QVERIFY(!Zeilen.isEmpty());
+        for (const Qt::Key Taste : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            QVERIFY(Tab_bis(S->Memo1));
+            QStringList Gelesen;
+            QTimer::singleShot(0, [&] {
+                if (auto *D = qobject_cast<TDlg_Memo_darstellen1 *>(QApplication::activeModalWidget())) {
+                    Gelesen = D->Zeilen();
+                    D->OKBtn->click();
+                }
+            });
+            QTest::keyClick(S->Memo1, Taste, Taste == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QCOMPARE(Gelesen, Zeilen);
+            QCOMPARE(S->Zeilen(), Zeilen);
+            // The offscreen platform does not hand activation back by itself.
+            F.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&F));
+        }
+        // Other keys keep their meaning in the box.
+        QTest::keyClick(S->Memo1, Qt::Key_Down);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 };
 
