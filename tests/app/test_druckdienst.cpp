@@ -32,18 +32,28 @@ class Test_Druckdienst : public QObject
 
     QString Pfad(const QString &Name) const { return Ordner.filePath(Name); }
 
-    bool Verwalten(const QString &Programm, QStringList Argumente)
+    // A CUPS tool on the test's service, answering in English whatever the
+    // program's own locale.
+    bool Werkzeug(const QString &Programm, const QStringList &Argumente, QString *Ausgabe = nullptr)
     {
-        Argumente.prepend(Sockel);
-        Argumente.prepend(QStringLiteral("-h"));
         QProcess P;
-        P.start(Programm, Argumente);
-        return P.waitForFinished(10000) && P.exitCode() == 0;
+        QProcessEnvironment Umgebung = QProcessEnvironment::systemEnvironment();
+        Umgebung.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        P.setProcessEnvironment(Umgebung);
+        P.start(Programm, QStringList{QStringLiteral("-h"), Sockel} + Argumente);
+        const bool fertig = P.waitForFinished(10000);
+        if (Ausgabe)
+            *Ausgabe = QString::fromLocal8Bit(P.readAllStandardOutput());
+        return fertig && P.exitCode() == 0;
     }
+
+    bool Verwalten(const QString &Programm, const QStringList &Argumente) { return Werkzeug(Programm, Argumente); }
 
     QString Abfrage(const QStringList &Argumente)
     {
-        return Befehl(QStringLiteral("lpstat"), QStringList{QStringLiteral("-h"), Sockel} + Argumente);
+        QString Ausgabe;
+        Werkzeug(QStringLiteral("lpstat"), Argumente, &Ausgabe);
+        return Ausgabe;
     }
 
     bool Dienst_starten()
@@ -145,10 +155,13 @@ private slots:
 
     void cleanupTestCase()
     {
-        if (Dienst.state() == QProcess::Running) {
-            ::kill(pid_t(Dienst.processId()), SIGCONT);
-            Dienst.terminate();
-            QVERIFY(Dienst.waitForFinished(10000));
+        if (Dienst.state() == QProcess::NotRunning)
+            return;
+        ::kill(pid_t(Dienst.processId()), SIGCONT);
+        Dienst.terminate();
+        if (!Dienst.waitForFinished(10000)) {
+            Dienst.kill();
+            Dienst.waitForFinished(10000);
         }
     }
 
