@@ -50,10 +50,12 @@ TDruck_Antwort Fehler(TDruck_Fehlerart Art, const QString &Drucker, const QStrin
     return TDruck_Antwort{false, Art, Drucker, Grund};
 }
 
+// The connection's own error text comes from the C library, often in English:
+// only the program's words are shown.
 TDruck_Antwort Nicht_erreichbar(const TFrist &Frist)
 {
     return Fehler(TDruck_Fehlerart::Dienst_nicht_erreichbar, QString(),
-                  Frist.abgelaufen ? Druckdienst_Zeitgrenze_Grund(Druckdienst_Zeitgrenze_Sekunden) : Letzter_Grund());
+                  Frist.abgelaufen ? Druckdienst_Zeitgrenze_Grund(Druckdienst_Zeitgrenze_Sekunden) : QString());
 }
 }
 

@@ -84,7 +84,7 @@ QString Text_drucken(const QTextEdit *Box, const QString &Auftragsname)
 {
     QTemporaryFile Datei(QDir::temp().filePath(QStringLiteral("tarvo-druck-XXXXXX.pdf")));
     if (!Datei.open())
-        return Druckfehler_Text(TDruck_Fehlerart::keine_Druckdatei, Auftragsname, QString(), Datei.errorString());
+        return Druckfehler_Text(TDruck_Fehlerart::keine_Druckdatei, Auftragsname, QString(), QString());
     Datei.close();
     if (Box_als_PDF_schreiben(Box, Auftragsname, Datei.fileName()) == 0)
         return Druckfehler_Text(TDruck_Fehlerart::keine_Druckdatei, Auftragsname, QString(), QString());
