@@ -1,11 +1,15 @@
 #include "app/TTarvo_Anwendung.h"
 
+#include "core/TFenster_Einpasser.h"
+
 #include <QMessageBox>
 #include <exception>
 
 TTarvo_Anwendung::TTarvo_Anwendung(int &argc, char **argv)
     : QApplication(argc, argv)
 {
+    // No dialog of the program may open partly off the screen.
+    installEventFilter(new TFenster_Einpasser(this));
 }
 
 bool TTarvo_Anwendung::notify(QObject *Empfaenger, QEvent *Ereignis)

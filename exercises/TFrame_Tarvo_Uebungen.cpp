@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTextEdit>
 
 TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
@@ -63,6 +64,10 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
                                            + 2 * Label_Aufgabenstellung->frameWidth());
     MaskEdit_Schuelerloesung->setFixedWidth(
         MaskEdit_Schuelerloesung->fontMetrics().horizontalAdvance(QString(12, u'0')));
+    // Exactly the four settings lines, so the reset button fits beneath them.
+    RichEdit_Einstellungen->document()->setDocumentMargin(2);
+    RichEdit_Einstellungen->setFixedHeight(4 * RichEdit_Einstellungen->fontMetrics().lineSpacing() + 2 * 2
+                                           + 2 * RichEdit_Einstellungen->frameWidth());
     Panel_2_1_1->setFarbe(Farbe_Grau);
     Panel_2_1_3->setFarbe(Farbe_Grau);
     Hintergrund_setzen(Panel_2_2, Farbe_Gelb);
