@@ -38,10 +38,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
     void Kopf_anpassen();
+    void nur_ganze_Zeilen();
     bool ist_fest(int Zeile, int Spalte) const;
 
     QTableView *Feste_Zeilen = nullptr;
