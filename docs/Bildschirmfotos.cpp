@@ -1,5 +1,6 @@
 // Drives the real main window into a few states and saves each as a PNG for
-// the README: tarvo_bildschirmfotos <folder>
+// the README: tarvo_bildschirmfotos <folder>. The window fills the screen it
+// is shown on (scripts/bildschirmfotos.sh: a school laptop's 1366 x 768).
 #include "app/TF_Haupt.h"
 #include "app/TTarvo_Anwendung.h"
 #include "core/TListBox.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 
@@ -40,7 +42,7 @@ int main(int argc, char *argv[])
     TF_Haupt Fenster;
     Fenster.Dialoge_erzeugen();
     Fenster.setWindowState(Qt::WindowNoState);
-    Fenster.resize(1500, 900);
+    Fenster.setGeometry(Fenster.screen()->availableGeometry());
     Fenster.show();
     if (!QTest::qWaitForWindowExposed(&Fenster))
         qFatal("the window was not shown");
