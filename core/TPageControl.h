@@ -13,4 +13,13 @@ public:
     explicit TPageControl(QWidget *parent = nullptr);
 
     TReiter_Leiste *Reiter_Leiste() const;
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    // The bar's size when the parts were last placed; the control's minimum
+    // size as its owner last heard it.
+    QSize Leiste_zuletzt;
+    QSize Minimum_zuletzt;
 };
