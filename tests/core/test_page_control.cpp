@@ -97,6 +97,15 @@ private slots:
         QCOMPARE(Seiten->currentIndex(), 1);
     }
 
+    void Groessere_Seite_erreicht_den_Eigner()
+    {
+        // Layout requests of the pages are cut short; a grown minimum must still arrive.
+        const int vorher = Fenster->minimumSizeHint().height();
+        Seiten->currentWidget()->setMinimumHeight(vorher + 200);
+        QVERIFY(QTest::qWaitFor([&] { return Fenster->minimumSizeHint().height() > vorher + 200; }));
+        QVERIFY(QTest::qWaitFor([&] { return Fenster->height() > vorher + 200; }));
+    }
+
     void Zugang_sieht_Reiter_wo_sie_stehen()
     {
         QAccessibleInterface *Z = QAccessible::queryAccessibleInterface(Leiste);
