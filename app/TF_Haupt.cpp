@@ -3,6 +3,8 @@
 #include "ui_TF_Haupt.h"
 
 #include "core/Farbe_Qt.h"
+#include "core/Fenster_Lage.h"
+#include "core/TFenster_Einpasser.h"
 #include "core/Schriften.h"
 #include "app/Dokument_Texte.h"
 #include "app/TDialog_Abfrage_Drucken.h"
@@ -23,12 +25,14 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTextEdit>
+#include <QWindow>
 
 TF_Haupt::TF_Haupt(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::TF_Haupt)
 {
     ui->setupUi(this);
+    Entwurfsgroesse = size();
     MainMenu1 = ui->MainMenu1;
     M_beenden = ui->M_beenden;
     Impressum1 = ui->Impressum1;
@@ -87,9 +91,7 @@ void TF_Haupt::FormCreate()
     Frame_Tarvo_Uebungen1->Uebungen_initialisieren();
     F_Tarvo1->Initialisieren(this);
     PageControl1->setCurrentIndex(0);
-    // Centred for when the pupil restores the window from maximised.
-    if (const QScreen *Bildschirm = screen())
-        move(Bildschirm->availableGeometry().center() - rect().center());
+    Normallage_setzen();
     setWindowState(windowState() | Qt::WindowMaximized);
     Frame_RTF_Text_mit_drucken_Laden11->Einrichten(QStringLiteral("Informationen_zum_Tarvo"), true, 1);
 }
@@ -158,6 +160,46 @@ void TF_Haupt::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     FormShow();
+}
+
+void TF_Haupt::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // Restored from maximised: the window manager puts the window back where
+    // it was before, a place worked out before the window had a frame. Its
+    // next size is corrected once the frame is known.
+    if (event->type() == QEvent::WindowStateChange)
+        Normallage_pruefen = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+}
+
+void TF_Haupt::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (Normallage_pruefen) {
+        Normallage_pruefen = false;
+        Normallage_setzen();
+    }
+}
+
+QMargins TF_Haupt::Rahmenbreiten() const
+{
+    if (windowHandle() && !windowHandle()->frameMargins().isNull())
+        return windowHandle()->frameMargins();
+    // Before the window is first framed: room for a usual title bar and border.
+    return QMargins(4, 30, 4, 4);
+}
+
+void TF_Haupt::Normallage_setzen()
+{
+    if (!screen() || isMaximized() || isFullScreen() || isMinimized())
+        return;
+    const QMargins Rand = Rahmenbreiten();
+    const QRect Bereich = TFenster_Einpasser::Bereich(screen());
+    QRect Ziel(QPoint(), Entwurfsgroesse.grownBy(Rand));
+    Ziel.moveCenter(Bereich.center());
+    Ziel = Fenster_einpassen(Ziel, Bereich);
+    resize(Ziel.size().shrunkBy(Rand));
+    move(Ziel.topLeft());
 }
 
 void TF_Haupt::Antwortfeld_fokussieren()

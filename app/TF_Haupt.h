@@ -63,10 +63,19 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Centred on the desktop when restored, and never larger than its
+    // available area, frame included.
+    QMargins Rahmenbreiten() const;
+    void Normallage_setzen();
+
     // The pupil can type at once whenever the exercise page is shown.
     void Antwortfeld_fokussieren();
 
     Ui::TF_Haupt *ui;
+    QSize Entwurfsgroesse; // the size the window is designed for
+    bool Normallage_pruefen = false;
 };

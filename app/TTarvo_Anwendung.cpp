@@ -1,5 +1,7 @@
 #include "app/TTarvo_Anwendung.h"
 
+#include "core/TFenster_Einpasser.h"
+
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -23,6 +25,8 @@ TTarvo_Anwendung::TTarvo_Anwendung(int &argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     if (Qt_Uebersetzung.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(&Qt_Uebersetzung);
+    // No dialog of the program may open partly off the screen.
+    installEventFilter(new TFenster_Einpasser(this));
 }
 
 bool TTarvo_Anwendung::notify(QObject *Empfaenger, QEvent *Ereignis)

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -107,6 +108,14 @@ void TPanel::setKlickbar(bool klickbar)
     QAccessibleStateChangeEvent Ereignis(this, Geaendert);
     QAccessible::updateAccessibility(&Ereignis);
     update();
+}
+
+QSize TPanel::minimumSizeHint() const
+{
+    QSize Groesse = QLabel::minimumSizeHint();
+    if (!text().isEmpty())
+        Groesse.setWidth(layout() ? layout()->totalMinimumSize().width() : 2 * frameWidth());
+    return Groesse;
 }
 
 void TPanel::mousePressEvent(QMouseEvent *event)

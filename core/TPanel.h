@@ -22,6 +22,10 @@ public:
     void setKlickbar(bool klickbar);
     bool Klickbar() const { return m_klickbar; }
 
+    // A caption is cut where the panel is narrower, as on a classic panel:
+    // its length never widens the window.
+    QSize minimumSizeHint() const override;
+
 signals:
     void Click();
 

@@ -1,5 +1,6 @@
 // Drives the real main window into a few states and saves each as a PNG for
-// the README: tarvo_bildschirmfotos <folder>
+// the README: tarvo_bildschirmfotos <folder>. The window fills the screen it
+// is shown on (scripts/bildschirmfotos.sh: a school laptop's 1366 x 768).
 #include "app/TF_Haupt.h"
 #include "app/TFrame_RTF_Text_mit_drucken_Laden1.h"
 #include "app/TTarvo_Anwendung.h"
@@ -18,6 +19,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -62,7 +64,7 @@ int main(int argc, char *argv[])
     TF_Haupt Fenster;
     Fenster.Dialoge_erzeugen();
     Fenster.setWindowState(Qt::WindowNoState);
-    Fenster.resize(1500, 900);
+    Fenster.setGeometry(Fenster.screen()->availableGeometry());
     Fenster.show();
     if (!QTest::qWaitForWindowExposed(&Fenster))
         qFatal("the window was not shown");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/TPageControl.h"
 #include "evaluation/TAuswertungs_Stand.h"
 
 #include <QFrame>
@@ -7,7 +8,6 @@
 
 class QPushButton;
 class QSplitter;
-class QTabWidget;
 class QTextEdit;
 class QWidget;
 class TDlg_Protokoll_Auswertung_speichern_drucken;
@@ -28,7 +28,7 @@ public:
     explicit TF_Auswertung(QWidget *parent = nullptr);
     ~TF_Auswertung() override;
 
-    QTabWidget *PageControl_Statistik_1;
+    TPageControl *PageControl_Statistik_1;
     QWidget *TabSheet1;
     QWidget *TabSheet_2_Tabelle_0;
     QWidget *TabSheet_Statistik_1;

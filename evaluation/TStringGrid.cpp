@@ -201,6 +201,39 @@ void TStringGrid::resizeEvent(QResizeEvent *event)
     Kopf_anpassen();
 }
 
+void TStringGrid::updateGeometries()
+{
+    QTableWidget::updateGeometries();
+    nur_ganze_Zeilen();
+}
+
+void TStringGrid::showEvent(QShowEvent *event)
+{
+    QTableWidget::showEvent(event);
+    // A row chosen while the grid was hidden (another page, the evaluation
+    // hidden) comes into view when it is shown.
+    updateGeometries();
+    if (currentRow() >= m_feste_Zeilen)
+        Zeile_sichtbar_machen(currentRow());
+}
+
+void TStringGrid::nur_ganze_Zeilen()
+{
+    // Scrolled to its end, the view aligns the last row with its bottom edge,
+    // and a part of the row above would show under the fixed rows. A viewport
+    // of whole rows below the fixed ones leaves no such part.
+    const int Zeilenhoehe = verticalHeader()->defaultSectionSize();
+    if (Zeilenhoehe <= 0)
+        return;
+    int Kopf = 0;
+    for (int z = 0; z < m_feste_Zeilen && z < rowCount(); ++z)
+        Kopf += rowHeight(z);
+    const int Hoehe = viewport()->height() + viewportMargins().bottom() - Kopf;
+    const int Rest = Hoehe > 0 ? Hoehe % Zeilenhoehe : 0;
+    if (Rest != viewportMargins().bottom())
+        setViewportMargins(0, 0, 0, Rest);
+}
+
 void TStringGrid::scrollContentsBy(int dx, int dy)
 {
     QTableWidget::scrollContentsBy(dx, dy);

@@ -41,10 +41,13 @@ protected:
     // the owner brings the selection back where it belongs.
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
     void Kopf_anpassen();
+    void nur_ganze_Zeilen();
     bool ist_fest(int Zeile, int Spalte) const;
 
     QTableView *Feste_Zeilen = nullptr;

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <limits>
 
@@ -66,6 +67,10 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
         MaskEdit_Schuelerloesung->fontMetrics().horizontalAdvance(QString(12, u'0')));
     // No length limit: a long text is the parser's to judge, not cut off here.
     MaskEdit_Schuelerloesung->setMaxLength(std::numeric_limits<int>::max());
+    // Exactly the four settings lines, so the reset button fits beneath them.
+    RichEdit_Einstellungen->document()->setDocumentMargin(2);
+    RichEdit_Einstellungen->setFixedHeight(4 * RichEdit_Einstellungen->fontMetrics().lineSpacing() + 2 * 2
+                                           + 2 * RichEdit_Einstellungen->frameWidth());
     Panel_2_1_1->setFarbe(Farbe_Grau);
     Panel_2_1_3->setFarbe(Farbe_Grau);
     Hintergrund_setzen(Panel_2_2, Farbe_Gelb);

@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -117,6 +118,20 @@ private slots:
         QCOMPARE(Auswertung->Anzahl_Uebergaben(), 1);
         QCOMPARE(Auswertung->Protokoll_Zeilen(), Protokoll_Kopfzeilen());
         QCOMPARE(finden<QTextEdit>("RichEdit_Einstellungen")->toPlainText().split(u'\n'), Einstellungs_Zeilen(0, 0));
+    }
+
+    void Fenster_passt_mit_und_ohne_Auswertung_auf_den_Schirm()
+    {
+        const QRect Schirm = Fenster->screen()->availableGeometry();
+        const QRect Rahmen = Fenster->frameGeometry();
+        QVERIFY(Schirm.contains(Rahmen));
+        for (int Wahl : {0, 1, 0}) {
+            Knopf_klicken("RadioGroup_Auswertung", Wahl);
+            QCoreApplication::processEvents();
+            QCOMPARE(Fenster->frameGeometry(), Rahmen);
+        }
+        // The page scrolls; the answer field is in view without scrolling.
+        QCOMPARE(Feld->visibleRegion().boundingRect(), Feld->rect());
     }
 
     void Seitenwechsel_und_Beenden()

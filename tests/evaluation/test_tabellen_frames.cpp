@@ -278,6 +278,50 @@ private slots:
         QCOMPARE(G->TopRow(), 2);
     }
 
+    void Tabelle_0_zeigt_nach_dem_Neubeginn_im_Verborgenen_Zeile_2()
+    {
+        TTabellen T;
+        for (int s = 1; s <= 24; ++s) {
+            T.A.Sequenz = std::uint8_t(s);
+            T.A.Anzahl = 0;
+            T.A.uebergeben(1);
+            T.weitergeben();
+        }
+        TStringGrid *G = T.T0.StringGrid_Auswertung_0;
+        QVERIFY(G->TopRow() > 10);
+        // The wrap comes while the page (or the whole evaluation) is hidden.
+        T.T0.hide();
+        QTimer::singleShot(0, this, [] {
+            if (auto *D = qobject_cast<TDlg_Memo_darstellen1 *>(QApplication::activeModalWidget()))
+                D->accept();
+        });
+        T.T0.Tabelle_zuruecksetzen(true);
+        T.A.Sequenz = 1;
+        T.A.uebergeben(1);
+        T.weitergeben();
+        T.T0.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&T.T0));
+        QCOMPARE(G->TopRow(), 2);
+        const int Kopf = G->rowHeight(0) + G->rowHeight(1);
+        QCOMPARE(G->rowViewportPosition(2), Kopf);
+    }
+
+    void Tabelle_0_am_Ende_keine_halbe_Zeile_unter_dem_Kopf()
+    {
+        TTabellen T;
+        TStringGrid *G = T.T0.StringGrid_Auswertung_0;
+        const int Kopf = G->rowHeight(0) + G->rowHeight(1);
+        for (const int Hoehe : {219, 230, 250}) {
+            G->setFixedHeight(Hoehe);
+            QVERIFY(QTest::qWaitFor([&] { return G->height() == Hoehe; }));
+            G->setTopRow(G->rowCount());
+            QCoreApplication::processEvents();
+            // The first row below the fixed rows starts right under them; the last one is whole.
+            QCOMPARE(G->rowViewportPosition(G->rowAt(Kopf)), Kopf);
+            QVERIFY(G->rowViewportPosition(25) + G->rowHeight(25) <= G->viewport()->height());
+        }
+    }
+
     void Tabelle_0_Zuruecksetzen_ohne_Hinweis()
     {
         TTabellen T;

@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# The program on the screens of a classroom: for each screen size (and two
+# high-DPI scale factors) starts a virtual X server with the openbox window
+# manager and the check program (tests/bildschirm), measures with xwininfo
+# and xprop every window it announces, frame included, and fails if one lies
+# outside the screen or the restored main window is not centred.
+#   scripts/bildschirm_pruefen.sh [path/to/tarvo_bildschirm_pruefung]
+# Exit 0: passed; 77: skipped (tools missing and not root); other: failed.
+set -uo pipefail
+
+hier="$(cd "$(dirname "$0")/.." && pwd)"
+pruefung="${1:-$hier/build-tests/tests/bildschirm/tarvo_bildschirm_pruefung}"
+[ -x "$pruefung" ] || { echo "no check program at $pruefung" >&2; exit 2; }
+
+fehlt=()
+command -v Xvfb >/dev/null || fehlt+=(xvfb)
+command -v openbox >/dev/null || fehlt+=(openbox)
+command -v xwininfo >/dev/null || fehlt+=(x11-utils)
+if [ ${#fehlt[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "SKIP: missing ${fehlt[*]} and not root to install them" >&2
+        exit 77
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${fehlt[@]}" >/dev/null ||
+        { apt-get -o DPkg::Lock::Timeout=600 update -qq >/dev/null &&
+          apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${fehlt[@]}" >/dev/null; } ||
+        { echo "could not install ${fehlt[*]}" >&2; exit 2; }
+fi
+
+arbeit="$(mktemp -d)"
+xvfb_pid=""; wm_pid=""
+beenden() {
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    wm_pid=""; xvfb_pid=""
+}
+trap 'beenden; rm -rf "$arbeit"' EXIT
+
+# Xvfb picks a free display (other checks run their own) and writes its number to fd 5.
+anzeige_starten() {
+    rm -f "$arbeit/display"
+    Xvfb -displayfd 5 -screen 0 "$1x24" -nolisten tcp 5>"$arbeit/display" 2>"$arbeit/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$arbeit/display" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    [ -s "$arbeit/display" ] || return 1
+    export DISPLAY=":$(head -n1 "$arbeit/display")"
+    for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+    openbox --sm-disable >"$arbeit/openbox.log" 2>&1 &
+    wm_pid=$!
+    # The window manager is up once it announces itself on the root window.
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Prints "x y w h" of the window's outer frame in screen pixels.
+rahmen() {
+    local info x y w h l=0 r=0 t=0 b=0 ext
+    info="$(xwininfo -id "$1")" || return 1
+    x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    w=$(sed -n 's/^ *Width: *//p' <<<"$info")
+    h=$(sed -n 's/^ *Height: *//p' <<<"$info")
+    ext="$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')"
+    [ -n "$ext" ] && IFS=, read -r l r t b <<<"$ext"
+    echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+}
+
+fehler=0
+pruefen() { # screen "WxH", scale factor
+    local schirm="$1" faktor="$2" breite="${1%x*}" hoehe="${1#*x}"
+    local was fenster zeile fx fy fw fh
+    anzeige_starten "$schirm" || { beenden; anzeige_starten "$schirm"; } || { echo "$schirm: X server or window manager did not start" >&2; cat "$arbeit/xvfb.log" >&2; fehler=1; beenden; return; }
+    coproc PRUEFUNG { QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$faktor" QT_ACCESSIBILITY=1 \
+        timeout 120 "$pruefung" 2>"$arbeit/pruefung.log"; }
+    local aus="${PRUEFUNG[0]}" ein="${PRUEFUNG[1]}" pid="$PRUEFUNG_PID"
+    local gesehen=0
+    while read -r -u "$aus" zeile; do
+        case "$zeile" in
+        PRUEFEN\ *)
+            read -r _ was fenster <<<"$zeile"
+            read -r fx fy fw fh <<<"$(rahmen "$fenster")"
+            gesehen=$((gesehen + 1))
+            if [ -z "$fh" ] || [ "$fx" -lt 0 ] || [ "$fy" -lt 0 ] ||
+               [ $((fx + fw)) -gt "$breite" ] || [ $((fy + fh)) -gt "$hoehe" ]; then
+                echo "FAIL $schirm x$faktor: $was at ${fx},${fy} ${fw}x${fh} lies outside the screen"
+                fehler=1
+            elif [ "$was" = Hauptfenster_wiederhergestellt ] &&
+                 { [ $(( (2 * fx + fw - breite) ** 2 )) -gt 4 ] || [ $(( (2 * fy + fh - hoehe) ** 2 )) -gt 4 ]; }; then
+                echo "FAIL $schirm x$faktor: the restored window at ${fx},${fy} ${fw}x${fh} is not centred"
+                fehler=1
+            else
+                echo "ok   $schirm x$faktor: $was at ${fx},${fy} ${fw}x${fh}"
+            fi
+            echo weiter >&"$ein"
+            ;;
+        FEHLER\ *) echo "FAIL $schirm x$faktor: ${zeile#FEHLER }"; fehler=1 ;;
+        ENDE) ;;
+        *) echo "$zeile" ;;
+        esac
+    done
+    wait "$pid"
+    local rc=$?
+    if [ $rc -ne 0 ] || [ $gesehen -ne 14 ]; then
+        echo "FAIL $schirm x$faktor: check program ended with $rc after $gesehen windows" >&2
+        cat "$arbeit/pruefung.log" >&2
+        fehler=1
+    fi
+    beenden
+}
+
+# BILDSCHIRM_STUFEN="1024x768:1 1920x1080:2" picks some of them.
+for stufe in ${BILDSCHIRM_STUFEN:-1024x768:1 1280x720:1 1366x768:1 1920x1080:1 1920x1080:1.5 1920x1080:2}; do
+    pruefen "${stufe%:*}" "${stufe#*:}"
+done
+[ $fehler -eq 0 ] && echo "screen check passed" || echo "screen check failed" >&2
+exit $fehler

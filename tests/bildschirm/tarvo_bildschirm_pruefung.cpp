@@ -1,0 +1,215 @@
+// The program as main() starts it, driven under a real window manager for
+// scripts/bildschirm_pruefen.sh: the detailed evaluation shown and hidden,
+// every page of it, every dialog, and the restored window. Each window the
+// script is to measure is announced on stdout as "PRUEFEN <what> <X window>";
+// the program waits for a line on stdin before it goes on. What it checks
+// itself (tab captions, the answer field, the window size) it reports as
+// "FEHLER <text>". The last line is "ENDE"; exit code 1 after any FEHLER.
+#include "app/TDialog_Abfrage_Drucken.h"
+#include "app/TDialog_Fehlermeldung_1.h"
+#include "app/TF_Haupt.h"
+#include "app/TFrame_RTF_Text_mit_drucken_Laden1.h"
+#include "app/TTarvo_Anwendung.h"
+#include "core/TPageControl.h"
+#include "core/TRadioGroup.h"
+#include "core/TReiter_Leiste.h"
+#include "evaluation/TF_Auswertung.h"
+#include "exercises/TFrame_Tarvo_Uebungen.h"
+#include "solution_paths/TF_Tarvo.h"
+#include "solution_paths/TF_Tarvo_Loesungsschritt.h"
+#include "solution_paths/TF_Tarvo_Loesungsweg.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+#include <functional>
+#include <iostream>
+#include <string>
+
+namespace {
+
+int Fehler = 0;
+
+void melden(const QString &Text)
+{
+    std::printf("FEHLER %s\n", qPrintable(Text));
+    std::fflush(stdout);
+    ++Fehler;
+}
+
+// Until the window manager has framed the window and it stays where it is.
+void ruhig_warten(QWidget *Fenster)
+{
+    static_cast<void>(QTest::qWaitFor([Fenster] { return Fenster->windowHandle() && Fenster->windowHandle()->isExposed(); }, 5000));
+    static_cast<void>(QTest::qWaitFor([Fenster] { return !Fenster->windowHandle()->frameMargins().isNull(); }, 2000));
+    QRect vorher;
+    QElapsedTimer Uhr;
+    Uhr.start();
+    static_cast<void>(QTest::qWaitFor([&] {
+        const QRect jetzt = Fenster->frameGeometry();
+        if (jetzt != vorher) {
+            vorher = jetzt;
+            Uhr.restart();
+        }
+        return Uhr.elapsed() > 300;
+    }, 5000));
+}
+
+// The script measures the window, then the program goes on.
+void pruefen_lassen(const QString &Was, QWidget *Fenster)
+{
+    ruhig_warten(Fenster);
+    std::printf("PRUEFEN %s %llu\n", qPrintable(Was), static_cast<unsigned long long>(Fenster->winId()));
+    std::fflush(stdout);
+    std::string Antwort;
+    std::getline(std::cin, Antwort);
+}
+
+// Every caption whole, on the screen and not hidden by a scrolled page; the
+// current tab in the row next to the page.
+void Reiter_pruefen(TReiter_Leiste *Leiste, const QString &Seite)
+{
+    QAccessibleInterface *Zugang = QAccessible::queryAccessibleInterface(Leiste);
+    const QRect Schirm = Leiste->screen()->geometry();
+    const QRegion Sichtbar = Leiste->visibleRegion();
+    int unterste_Zeile = 0;
+    for (int i = 0; i < Zugang->childCount(); ++i)
+        unterste_Zeile = std::max(unterste_Zeile, Zugang->child(i)->rect().bottom());
+    for (int i = 0; i < Zugang->childCount(); ++i) {
+        QAccessibleInterface *Reiter = Zugang->child(i);
+        const QString Name = Reiter->text(QAccessible::Name);
+        const QRect R = Reiter->rect();
+        const QRect lokal(Leiste->mapFromGlobal(R.topLeft()), R.size());
+        const QString Wo = QStringLiteral("%1: tab \"%2\" at %3,%4 %5x%6").arg(Seite, Name)
+            .arg(R.x()).arg(R.y()).arg(R.width()).arg(R.height());
+        if (Reiter->role() != QAccessible::PageTab || Name != Leiste->tabText(i))
+            melden(Wo + QStringLiteral(" is no page tab named by its caption"));
+        if (R.width() < Leiste->fontMetrics().horizontalAdvance(Name))
+            melden(Wo + QStringLiteral(" is narrower than its caption"));
+        if (!Schirm.contains(R))
+            melden(Wo + QStringLiteral(" lies outside the screen"));
+        if (Sichtbar.intersected(lokal) != QRegion(lokal))
+            melden(Wo + QStringLiteral(" is not fully visible"));
+        if (i == Leiste->currentIndex() && R.bottom() != unterste_Zeile)
+            melden(Wo + QStringLiteral(" is current but not in the row next to the page"));
+    }
+}
+
+void Antwortfeld_pruefen(QLineEdit *Feld, const QString &Wann)
+{
+    const QRect R = Feld->rect();
+    if (Feld->visibleRegion().intersected(R) != QRegion(R)
+        || !Feld->screen()->geometry().contains(QRect(Feld->mapToGlobal(R.topLeft()), R.size())))
+        melden(Wann + QStringLiteral(": the answer field is not fully visible"));
+}
+
+// Opens a modal dialog with Oeffnen; while it is up the script measures it,
+// then it is closed with reject().
+void Dialog_pruefen(const QString &Was, const std::function<void()> &Oeffnen)
+{
+    bool gesehen = false;
+    QTimer Wache;
+    QObject::connect(&Wache, &QTimer::timeout, [&] {
+        auto *Dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!Dialog || gesehen)
+            return;
+        gesehen = true;
+        pruefen_lassen(Was, Dialog);
+        Dialog->reject();
+    });
+    Wache.start(20);
+    Oeffnen();
+    Wache.stop();
+    if (!gesehen)
+        melden(Was + QStringLiteral(": no dialog opened"));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    TTarvo_Anwendung Anwendung(argc, argv);
+    Anwendung.setApplicationName(QStringLiteral("Übungsprogramm zum Tarvo"));
+    TF_Haupt Fenster;
+    Fenster.Dialoge_erzeugen();
+    Fenster.show();
+    TFrame_Tarvo_Uebungen *Uebung = Fenster.Frame_Tarvo_Uebungen1;
+    TF_Auswertung *Auswertung = Uebung->F_Auswertung2;
+    auto *Seiten = static_cast<TPageControl *>(Auswertung->PageControl_Statistik_1);
+    TReiter_Leiste *Leiste = Seiten->Reiter_Leiste();
+
+    pruefen_lassen(QStringLiteral("Hauptfenster"), &Fenster);
+    Antwortfeld_pruefen(Uebung->MaskEdit_Schuelerloesung, QStringLiteral("at start"));
+    const QRect Rahmen = Fenster.frameGeometry();
+
+    for (int Wahl : {0, 1, 0}) {
+        QRadioButton *Knopf = Uebung->RadioGroup_Auswertung->Button(Wahl);
+        QTest::mouseClick(Knopf, Qt::LeftButton, {}, QPoint(6, Knopf->height() / 2));
+        ruhig_warten(&Fenster);
+        if (Fenster.frameGeometry() != Rahmen)
+            melden(QStringLiteral("choice %1 of the detailed evaluation resized the window").arg(Wahl));
+        pruefen_lassen(Wahl == 0 ? QStringLiteral("Hauptfenster_mit_Auswertung")
+                                 : QStringLiteral("Hauptfenster_ohne_Auswertung"), &Fenster);
+    }
+    Antwortfeld_pruefen(Uebung->MaskEdit_Schuelerloesung, QStringLiteral("with the detailed evaluation"));
+
+    // Every page chosen as assistive technology chooses it: press on its tab.
+    QAccessibleInterface *Zugang = QAccessible::queryAccessibleInterface(Leiste);
+    for (int i = 0; i < Seiten->count(); ++i) {
+        QAccessibleInterface *Reiter = Zugang->child(i);
+        if (!Reiter || !Reiter->actionInterface()) {
+            melden(QStringLiteral("tab %1 cannot be pressed").arg(i));
+            continue;
+        }
+        Reiter->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
+        if (Seiten->currentIndex() != i)
+            melden(QStringLiteral("pressing tab %1 did not open its page").arg(i));
+        if (Fenster.frameGeometry() != Rahmen)
+            melden(QStringLiteral("page %1 resized the window").arg(i));
+        Reiter_pruefen(Leiste, Seiten->tabText(i));
+    }
+
+    Seiten->setCurrentWidget(Auswertung->TabSheet_Protokoll);
+    Dialog_pruefen(QStringLiteral("Protokoll_Statistik"),
+                   [&] { Auswertung->Button_Protokoll_Statistik_drucken_speichern->click(); });
+    Dialog_pruefen(QStringLiteral("Hinweis_nach_Sequenz_24"), [&] { Auswertung->Grundwerte_Tabelle_zuruecksetzen(true); });
+    Dialog_pruefen(QStringLiteral("Info"), [&] { Fenster.Impressum1->trigger(); });
+    Dialog_pruefen(QStringLiteral("Fehlermeldung"), [&] { Fenster.Dialog_Fehlermeldung_1->exec(); });
+    Dialog_pruefen(QStringLiteral("Fehlerbericht"), [] { TTarvo_Anwendung::Fehler_melden(QStringLiteral("Prüfung")); });
+
+    Fenster.PageControl1->setCurrentIndex(1);
+    TF_Tarvo *Wege = Fenster.F_Tarvo1;
+    Dialog_pruefen(QStringLiteral("Arbeitsanweisungen"), [&] { Wege->Button_Arbeitsanweisungen->click(); });
+    // The enlarged explanation of the lowest row shown, the one nearest the screen's edge.
+    Wege->Button_Aufgabe_loesen->click();
+    TF_Tarvo_Loesungsschritt *Unterste = nullptr;
+    for (int Nummer = 1; Nummer <= 4; ++Nummer)
+        if (Wege->F_Tarvo_Loesungsweg1->Schritt(Nummer)->isVisible())
+            Unterste = Wege->F_Tarvo_Loesungsweg1->Schritt(Nummer);
+    if (Unterste)
+        Dialog_pruefen(QStringLiteral("Informationsfenster"), [&] { Unterste->Memo1DblClick(); });
+    else
+        melden(QStringLiteral("no solution row shown"));
+
+    Fenster.PageControl1->setCurrentIndex(2);
+    Dialog_pruefen(QStringLiteral("Drucken_oder_speichern"),
+                   [&] { Fenster.Frame_RTF_Text_mit_drucken_Laden11->Button_drucken_und_laden->click(); });
+    Dialog_pruefen(QStringLiteral("Abfrage_Drucken"), [&] { Fenster.Dialog_Abfrage_Drucken->exec(); });
+
+    Fenster.PageControl1->setCurrentIndex(0);
+    Fenster.setWindowState(Qt::WindowNoState);
+    pruefen_lassen(QStringLiteral("Hauptfenster_wiederhergestellt"), &Fenster);
+    std::printf("ENDE\n");
+    return Fehler == 0 ? 0 : 1;
+}
