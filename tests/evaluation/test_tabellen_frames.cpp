@@ -6,6 +6,7 @@
 #include "evaluation/F_Auswertung_Tabelle_4_Datei.h"
 #include "evaluation/Statistik_Text.h"
 #include "evaluation/TStringGrid.h"
+#include "exercises/TUebungs_Ablauf.h"
 #include "solution_paths/TDlg_Memo_darstellen1.h"
 #include "Uebungsablauf.h"
 
@@ -34,6 +35,7 @@ struct TTabellen
     TF_Auswertung_Tabelle_3_ T3;
     TF_Auswertung_Tabelle_4_ T4;
     TUebungsablauf A;
+    TUebungs_Ablauf L;
 
     TTabellen()
     {
@@ -47,9 +49,12 @@ struct TTabellen
 
     void weitergeben()
     {
-        T0.Werte_uebernehmen(A.Stand.Listenwerte, A.Stand.Statistik, nullptr);
-        for (TF_Auswertung_Tabelle_Kategorie *T : Kategorien())
-            T->Werte_uebernehmen(A.Stand.aktuelle_Rechenart, A.Stand.aktueller_Schwierigkeitsgrad, A.Stand.Statistik, nullptr);
+        const TAuswertung_Folgen F = L.Ergebnis_uebernehmen(A.Letztes);
+        T0.Werte_uebernehmen(F.Listenwerte, A.Stand.Statistik, nullptr);
+        for (int Nr = 1; Nr <= 4; ++Nr)
+            Kategorien().at(Nr - 1)->Werte_uebernehmen(L.Kategorie_Zeilen(Nr), F.geaenderte_Zeilen[std::size_t(Nr - 1)],
+                                                       A.Stand.aktuelle_Rechenart, A.Stand.aktueller_Schwierigkeitsgrad,
+                                                       F.Anzeigen[std::size_t(Nr - 1)]);
     }
     void einstellen(std::uint8_t op, std::uint8_t g) { A.einstellen(op, g); weitergeben(); }
     void antworten(bool richtig) { A.antworten(richtig); weitergeben(); }
