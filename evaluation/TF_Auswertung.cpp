@@ -116,10 +116,9 @@ void TF_Auswertung::Uebergabe_zeigen(const TAuswertung_Folgen &Folgen, QObject *
     F_Auswertung_Tabelle_01->Werte_uebernehmen(Folgen.Listenwerte, S.Statistik, Sender);
     TF_Auswertung_Tabelle_Kategorie *const Kategorien[] = {F_Auswertung_Tabelle_1_1, F_Auswertung_Tabelle_2_1,
                                                            F_Auswertung_Tabelle_3_1, F_Auswertung_Tabelle_4_1};
-    for (int Nr = 1; Nr <= 4; ++Nr)
-        Kategorien[Nr - 1]->Werte_uebernehmen(Ablauf_->Kategorie_Zeilen(Nr), Folgen.geaenderte_Zeilen[std::size_t(Nr - 1)],
-                                              S.aktuelle_Rechenart, S.aktueller_Schwierigkeitsgrad,
-                                              Folgen.Anzeigen[std::size_t(Nr - 1)]);
+    for (std::size_t k = 0; k < 4; ++k)
+        Kategorien[k]->Werte_uebernehmen(Ablauf_->Kategorie_Zeilen(int(k) + 1), Folgen.geaenderte_Zeilen[k],
+                                         S.aktuelle_Rechenart, S.aktueller_Schwierigkeitsgrad, Folgen.Anzeigen[k]);
     RichEdit2->setPlainText(Folgen.Statistik_Text.join(u'\n'));
     if (Folgen.Protokollzeile)
         Protokollzeile_anhaengen(*Folgen.Protokollzeile);

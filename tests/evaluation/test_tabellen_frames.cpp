@@ -6,7 +6,6 @@
 #include "evaluation/F_Auswertung_Tabelle_4_Datei.h"
 #include "evaluation/Statistik_Text.h"
 #include "evaluation/TStringGrid.h"
-#include "exercises/TUebungs_Ablauf.h"
 #include "solution_paths/TDlg_Memo_darstellen1.h"
 #include "Uebungsablauf.h"
 
@@ -35,7 +34,6 @@ struct TTabellen
     TF_Auswertung_Tabelle_3_ T3;
     TF_Auswertung_Tabelle_4_ T4;
     TUebungsablauf A;
-    TUebungs_Ablauf L;
 
     TTabellen()
     {
@@ -49,10 +47,10 @@ struct TTabellen
 
     void weitergeben()
     {
-        const TAuswertung_Folgen F = L.Ergebnis_uebernehmen(A.Letztes);
+        const TAuswertung_Folgen &F = A.Folgen;
         T0.Werte_uebernehmen(F.Listenwerte, A.Stand.Statistik, nullptr);
         for (int Nr = 1; Nr <= 4; ++Nr)
-            Kategorien().at(Nr - 1)->Werte_uebernehmen(L.Kategorie_Zeilen(Nr), F.geaenderte_Zeilen[std::size_t(Nr - 1)],
+            Kategorien().at(Nr - 1)->Werte_uebernehmen(A.Ablauf.Kategorie_Zeilen(Nr), F.geaenderte_Zeilen[std::size_t(Nr - 1)],
                                                        A.Stand.aktuelle_Rechenart, A.Stand.aktueller_Schwierigkeitsgrad,
                                                        F.Anzeigen[std::size_t(Nr - 1)]);
     }
@@ -230,7 +228,7 @@ private slots:
         for (int s = 1; s <= 5; ++s) {
             T.einstellen(1, 1);
             T.antworten(true);
-            QCOMPARE(T.A.Sequenz, std::uint8_t(s));
+            QCOMPARE(T.A.Ablauf.Aufgaben_Ergebnis().Nr_Uebungssequenz, std::uint8_t(s));
             QCOMPARE(G->TopRow(), 2);
         }
         T.einstellen(2, 2);
@@ -247,10 +245,8 @@ private slots:
         TTabellen T;
         TAuswertungs_Listenwerte_0 L = T.A.Stand.Listenwerte;
         for (int s = 1; s <= 24; ++s) {
-            T.A.Sequenz = std::uint8_t(s);
-            T.A.Anzahl = 0;
-            T.A.uebergeben(1);
-            T.weitergeben();
+            T.einstellen(1, 1);
+            T.antworten(true);
         }
         TStringGrid *G = T.T0.StringGrid_Auswertung_0;
         QCOMPARE(G->Zelle(25, 1), QStringLiteral("leicht"));
