@@ -152,6 +152,11 @@ QStringList Programm_Informationen_Zeilen()
     };
 }
 
+QString Impressum_Titel()
+{
+    return QStringLiteral(" ");
+}
+
 QStringList Impressum_Zeilen()
 {
     return {

@@ -9,6 +9,9 @@
 QStringList Informationsdokument_Zeilen();
 QStringList Programm_Informationen_Zeilen();
 QStringList Impressum_Zeilen();
+// The imprint has no caption. Qt replaces an empty title with the application
+// name, so the caption is one blank.
+QString Impressum_Titel();
 QStringList Abfrage_Drucken_Hinweis_Zeilen();
 QStringList Abfrage_Drucken_Frage_Zeilen();
 // The notice that an empty document is not printed.

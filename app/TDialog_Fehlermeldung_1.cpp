@@ -5,6 +5,8 @@
 #include "app/Vier_Felder_Dialog.h"
 #include "core/Text_speichern.h"
 
+#include <QKeyEvent>
+
 TDialog_Fehlermeldung_1::TDialog_Fehlermeldung_1(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::TDialog_Fehlermeldung_1)
@@ -34,6 +36,16 @@ void TDialog_Fehlermeldung_1::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     Button_OK->setFocus();
+}
+
+// Left through OK or RETURN only: ESC does not close it.
+void TDialog_Fehlermeldung_1::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TDialog_Fehlermeldung_1::Button_OKClick()

@@ -8,7 +8,8 @@ class QTextEdit;
 namespace Ui { class TDialog_Fehlermeldung_1; }
 
 // A message in three strips (heading, message, footer). Its creator owns it and
-// destroys it after the modal showing; closing only hides it.
+// destroys it after the modal showing; closing only hides it. Left through
+// OK or RETURN only.
 class TDialog_Fehlermeldung_1 : public QDialog
 {
     Q_OBJECT
@@ -30,6 +31,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     Ui::TDialog_Fehlermeldung_1 *ui;

@@ -25,6 +25,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     Ui::TDialog_Impresssum_0 *ui;

@@ -1,11 +1,28 @@
 #include "app/TTarvo_Anwendung.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <exception>
 
-TTarvo_Anwendung::TTarvo_Anwendung(int &argc, char **argv)
-    : QApplication(argc, argv)
+namespace {
+// Qt's file list takes sizes and dates from the system locale, which Qt reads
+// from the environment: it is set before the application object exists.
+int &Deutsche_Umgebung(int &argc)
 {
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    return argc;
+}
+}
+
+TTarvo_Anwendung::TTarvo_Anwendung(int &argc, char **argv)
+    : QApplication(Deutsche_Umgebung(argc), argv)
+{
+    // The program is German whatever the system's locale: Qt's own dialogs,
+    // menus and buttons too, and dates and sizes in the save dialog.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    if (Qt_Uebersetzung.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&Qt_Uebersetzung);
 }
 
 bool TTarvo_Anwendung::notify(QObject *Empfaenger, QEvent *Ereignis)

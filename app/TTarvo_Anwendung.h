@@ -1,10 +1,14 @@
 #pragma once
 
+#include "core/TEinstellungen_nur_fuer_den_Lauf.h"
+
 #include <QApplication>
+#include <QTranslator>
 
 // The application object with the general error report: an exception thrown
 // by an event handler is shown in a message box, and the program goes on
-// with the next event.
+// with the next event. Qt's own texts are German; nothing of a run is kept
+// for the next one.
 class TTarvo_Anwendung : public QApplication
 {
     Q_OBJECT
@@ -14,4 +18,8 @@ public:
     bool notify(QObject *Empfaenger, QEvent *Ereignis) override;
 
     static void Fehler_melden(const QString &Text);
+
+private:
+    TEinstellungen_nur_fuer_den_Lauf Einstellungen;
+    QTranslator Qt_Uebersetzung;
 };

@@ -21,8 +21,8 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY tarvo)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so dpkg-shlibdeps cannot see them.
+# Loaded at run time, so dpkg-shlibdeps cannot see them (Qt's German texts too).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6gui6, libjpeg62-turbo, fonts-liberation, fonts-dejavu-core")
+    "libqt6gui6, qt6-translations-l10n, libjpeg62-turbo, fonts-liberation, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups")
 include(CPack)

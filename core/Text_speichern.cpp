@@ -1,10 +1,10 @@
 #include "core/Text_speichern.h"
 
 #include "core/Ausgabe_Vorgaben.h"
+#include "core/TSpeicher_Dialog.h"
 #include "core/Textdatei.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QTextEdit>
 
@@ -19,12 +19,9 @@ QStringList Zeilen_der_Box(const QTextEdit *Box)
 bool Text_speichern_mit_Dialog(QWidget *Eltern, const QStringList &Zeilen,
                                const QString &Dateiname_Vorschlag, TUeberschreiben Ueberschreiben)
 {
-    // Prepared anew for every save; non-native so it looks the same everywhere.
-    QFileDialog SaveDialog1(Eltern);
+    // Prepared anew for every save.
+    TSpeicher_Dialog SaveDialog1(Eltern);
     SaveDialog1.setObjectName(QStringLiteral("SaveDialog1"));
-    SaveDialog1.setOption(QFileDialog::DontUseNativeDialog);
-    SaveDialog1.setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog1.setFileMode(QFileDialog::AnyFile);
     SaveDialog1.setOption(QFileDialog::DontConfirmOverwrite, Ueberschreiben == TUeberschreiben::ohne_Frage);
     SaveDialog1.setNameFilter(QStringLiteral("Textdatei (*.txt)"));
     SaveDialog1.setDefaultSuffix(QStringLiteral("txt"));

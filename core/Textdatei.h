@@ -4,8 +4,9 @@
 #include <QStringList>
 
 // Every save goes through here: Windows-1252, CR LF after each line, and
-// through a temporary file so a failed write never leaves half a file.
-// Returns an empty text on success, else the reason in German words.
+// through a temporary file: either the whole file is written, or an old
+// file of that name stays as it was. Returns an empty text on success, else
+// the reason in German words.
 QString Textdatei_schreiben(const QString &Pfad, const QStringList &Zeilen);
 
 // The bytes that would be written; ok is false when a character has no Windows-1252 code.

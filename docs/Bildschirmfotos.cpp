@@ -1,20 +1,28 @@
 // Drives the real main window into a few states and saves each as a PNG for
 // the README: tarvo_bildschirmfotos <folder>
 #include "app/TF_Haupt.h"
+#include "app/TFrame_RTF_Text_mit_drucken_Laden1.h"
 #include "app/TTarvo_Anwendung.h"
 #include "core/TListBox.h"
 #include "core/TRadioGroup.h"
+#include "core/Textdatei.h"
 #include "core/Zahlentexte.h"
 #include "evaluation/TF_Auswertung.h"
+#include "evaluation/TOKBottomDlg_drucken_oder_speichern.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"
 #include "solution_paths/TF_Tarvo.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 namespace {
 void antworten(TFrame_Tarvo_Uebungen *Uebung, bool richtig)
@@ -29,6 +37,20 @@ void speichern(QWidget *Fenster, const QDir &Ordner, const QString &Name)
     QCoreApplication::processEvents();
     if (!Fenster->grab().save(Ordner.filePath(Name)))
         qFatal("cannot write %s", qPrintable(Ordner.filePath(Name)));
+}
+
+// Runs Antwort on the next modal window other than Vorher, once it is shown.
+void beim_naechsten_Fenster(std::function<void(QWidget *)> Antwort, QWidget *Vorher = nullptr)
+{
+    QTimer::singleShot(0, [Antwort, Vorher] {
+        QWidget *Fenster = nullptr;
+        if (!QTest::qWaitFor([&] {
+                Fenster = QApplication::activeModalWidget();
+                return Fenster && Fenster != Vorher && Fenster->isVisible();
+            }, 5000))
+            qFatal("no modal window came up after %s", Vorher ? qPrintable(Vorher->objectName()) : "-");
+        Antwort(Fenster);
+    });
 }
 }
 
@@ -67,5 +89,34 @@ int main(int argc, char *argv[])
     speichern(&Fenster, Ordner, QStringLiteral("rechenweg.png"));
     Wege->RadioGroup_Loesungsausgabe->Button(2)->click();
     speichern(&Fenster, Ordner, QStringLiteral("rechenweg_schrittweise.png"));
+
+    // The save dialog of the information page, shown on a folder with two
+    // saved files, and its answer to a name in a folder that is not there.
+    QTemporaryDir Beispiel(QDir::tempPath() + QStringLiteral("/Klasse_7b-XXXXXX"));
+    Textdatei_schreiben(Beispiel.filePath(QStringLiteral("Protokoll_zum_Tarvo.txt")), {QStringLiteral("x")});
+    Textdatei_schreiben(Beispiel.filePath(QStringLiteral("Statistik_zum_Tarvo.txt")), {QStringLiteral("x")});
+    Fenster.PageControl1->setCurrentIndex(2);
+    beim_naechsten_Fenster([&](QWidget *Auswahl) {
+        beim_naechsten_Fenster([&](QWidget *Speichern) {
+            auto *Dialog = qobject_cast<QFileDialog *>(Speichern);
+            Dialog->resize(820, 480);
+            Dialog->setDirectory(Beispiel.path());
+            // The folder is read in the background: wait until both files are listed.
+            auto *Liste = Dialog->findChild<QListView *>(QStringLiteral("listView"));
+            if (!QTest::qWaitFor([&] { return Liste->model()->rowCount(Liste->rootIndex()) == 2; }, 5000))
+                qFatal("the save dialog did not list the folder");
+            speichern(Dialog, Ordner, QStringLiteral("speicherdialog.png"));
+            Dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+                ->setText(Beispiel.filePath(QStringLiteral("Klassenarbeiten/Informationen_zum_Tarvo.txt")));
+            beim_naechsten_Fenster([&](QWidget *Meldung) {
+                speichern(Meldung, Ordner, QStringLiteral("speicherfehler.png"));
+                static_cast<QDialog *>(Meldung)->accept();
+                Dialog->reject();
+            }, Speichern);
+            static_cast<QDialog *>(Dialog)->accept();
+        }, Auswahl);
+        QTest::mouseClick(Fenster.OKBottomDlg_drucken_oder_speichern->Button_speichern, Qt::LeftButton);
+    });
+    QTest::mouseClick(Fenster.Frame_RTF_Text_mit_drucken_Laden11->Button_drucken_und_laden, Qt::LeftButton);
     return 0;
 }

@@ -3,6 +3,8 @@
 // Helpers of the screen tests: answering modal dialogs, reading files back,
 // finding finished print jobs, mounting small file systems.
 
+#include "tests/core/Kleiner_Datentraeger.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -83,16 +85,4 @@ inline int Letzter_Auftrag()
     for (int Nummer : Abgeschlossene_Auftraege())
         Letzter = std::max(Letzter, Nummer);
     return Letzter;
-}
-
-inline bool Einhaengen(const QStringList &Argumente)
-{
-    QProcess P;
-    P.start(QStringLiteral("mount"), Argumente);
-    return P.waitForFinished(10000) && P.exitStatus() == QProcess::NormalExit && P.exitCode() == 0;
-}
-
-inline void Aushaengen(const QString &Ordner)
-{
-    QProcess::execute(QStringLiteral("umount"), {Ordner});
 }

@@ -1,0 +1,41 @@
+#include "core/TSpeicher_Dialog.h"
+
+#include "core/Ausgabe_Vorgaben.h"
+#include "core/Speicherfehler.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+
+TSpeicher_Dialog::TSpeicher_Dialog(QWidget *parent)
+    : QFileDialog(parent)
+{
+    // Non-native so it looks the same everywhere and its texts are the program's.
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    // Qt's German translation lacks some of these ("Cancel"); the program's own words throughout.
+    const TSpeicherdialog_Texte Texte = Speicherdialog_Texte();
+    setWindowTitle(Texte.Titel);
+    setLabelText(QFileDialog::LookIn, Texte.Suchen_in);
+    setLabelText(QFileDialog::FileName, Texte.Dateiname);
+    setLabelText(QFileDialog::FileType, Texte.Dateityp);
+    setLabelText(QFileDialog::Accept, Texte.Speichern);
+    setLabelText(QFileDialog::Reject, Texte.Abbrechen);
+}
+
+void TSpeicher_Dialog::accept()
+{
+    const QString Pfad = selectedFiles().value(0);
+    // A folder's name opens that folder, as the dialog does on its own.
+    if (!Pfad.isEmpty() && !QFileInfo(Pfad).isDir()) {
+        const QString Grund = Speicherziel_pruefen(Pfad);
+        if (!Grund.isEmpty()) {
+            QMessageBox Meldung(QMessageBox::Warning, windowTitle(), Speicherziel_Meldung(Pfad, Grund),
+                                QMessageBox::Ok, this);
+            Meldung.setObjectName(QStringLiteral("Meldung_Speicherziel"));
+            Meldung.exec();
+            return;
+        }
+    }
+    QFileDialog::accept();
+}

@@ -1,0 +1,31 @@
+#include "core/Ausgabe_Vorgaben.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Where the save dialog starts: the program's folder only for a portable
+// copy the user may write to, never a system folder (root may write
+// /usr/bin), else the documents folder, else home.
+class Test_Speicher_Ordner : public QObject
+{
+    Q_OBJECT
+private slots:
+    void Vorschlag()
+    {
+        QTemporaryDir Programm, Home;
+        const QString Dokumente = QDir(Home.path()).filePath(QStringLiteral("Dokumente"));
+        const QString Fehlt = QDir(Home.path()).filePath(QStringLiteral("fehlt"));
+        QVERIFY(QDir().mkpath(Dokumente));
+
+        QCOMPARE(Speicher_Ordner_waehlen(Programm.path(), Dokumente, Home.path()), Programm.path());
+        QCOMPARE(Speicher_Ordner_waehlen(QStringLiteral("/usr/bin"), Dokumente, Home.path()), Dokumente);
+        QCOMPARE(Speicher_Ordner_waehlen(QStringLiteral("/bin"), Dokumente, Home.path()), Dokumente);
+        QCOMPARE(Speicher_Ordner_waehlen(Fehlt, Dokumente, Home.path()), Dokumente);
+        QCOMPARE(Speicher_Ordner_waehlen(QStringLiteral("/usr/bin"), Fehlt, Home.path()), Home.path());
+        QCOMPARE(Speicher_Ordner_waehlen(QStringLiteral("/usr/bin"), QString(), Home.path()), Home.path());
+    }
+};
+
+QTEST_APPLESS_MAIN(Test_Speicher_Ordner)
+#include "test_speicher_ordner.moc"
