@@ -5,6 +5,7 @@
 #include "app/Dokument_Texte.h"
 #include "app/TDialog_Abfrage_Drucken.h"
 #include "app/TDialog_Fehlermeldung_1.h"
+#include "app/TTarvo_Anwendung.h"
 #include "core/Farbe_Qt.h"
 #include "core/Schriften.h"
 #include "core/Text_drucken.h"
@@ -145,7 +146,8 @@ void TFrame_RTF_Text_mit_drucken_Laden::Text_ausgeben(QTextEdit *Box, int Art, c
             Meldung->exec();
             return;
         }
-        Text_drucken(Box, Druckauftrag_Titel(Dokumentname));
+        if (const QString Fehler = Text_drucken(Box, Druckauftrag_Titel(Dokumentname)); !Fehler.isEmpty())
+            TTarvo_Anwendung::Fehler_melden(Fehler);
     } else if (Art == 2) {
         Text_speichern_mit_Dialog(this, Zeilen_der_Box(Box), Speichername_Vorschlag(Dokumentname),
                                   TUeberschreiben::mit_Warnung);

@@ -54,14 +54,3 @@ QString Speicherziel_Meldung(const QString &Pfad, const QString &Grund)
     return QStringLiteral("Unter \"%1\" kann nicht gespeichert werden.\n\n%2\n\nBitte wählen Sie einen anderen Ordner oder Namen.")
         .arg(Pfad, Grund);
 }
-
-QString Druckfehler_kein_Standarddrucker()
-{
-    return QStringLiteral("Der Text wurde nicht gedruckt: Es ist kein Standarddrucker eingerichtet.");
-}
-
-QString Druckfehler_Meldung(const QString &Drucker, const QString &Auftragsname)
-{
-    return QStringLiteral("Der Druckauftrag \"%1\" konnte nicht an den Drucker \"%2\" gegeben werden.")
-        .arg(Auftragsname, Drucker);
-}

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// Where saves start and what the user is told when printing or saving fails.
+// Where saves start and what the user is told when saving fails.
 
 // The program's own folder when the user may write there and it is no system
 // folder (a portable copy), otherwise the user's documents folder, and where
@@ -22,5 +22,3 @@ TSpeicherdialog_Texte Speicherdialog_Texte();
 QString Speicherfehler_Meldung(const QString &Pfad, const QString &Grund);
 // Inside the save dialog: this path cannot be taken, and why.
 QString Speicherziel_Meldung(const QString &Pfad, const QString &Grund);
-QString Druckfehler_kein_Standarddrucker();
-QString Druckfehler_Meldung(const QString &Drucker, const QString &Auftragsname);

@@ -1,5 +1,6 @@
 #include "evaluation/TProtokoll_Statistik_Ausgabe.h"
 
+#include "app/TTarvo_Anwendung.h"
 #include "core/Text_drucken.h"
 #include "core/Text_speichern.h"
 #include "evaluation/Protokoll_Ausgabe_Texte.h"
@@ -34,18 +35,18 @@ void TProtokoll_Statistik_Ausgabe::Button_Protokoll_Statistik_drucken_speichernC
 
 void TProtokoll_Statistik_Ausgabe::Button_Protokoll_druckenClick()
 {
-    Text_drucken(RichEdit1, Auftrag_Protokoll);
+    Drucken(RichEdit1, Auftrag_Protokoll);
 }
 
 void TProtokoll_Statistik_Ausgabe::Button_Statistik_druckenClick()
 {
-    Text_drucken(RichEdit2, Auftrag_Statistik);
+    Drucken(RichEdit2, Auftrag_Statistik);
 }
 
 void TProtokoll_Statistik_Ausgabe::Button_Protokoll_und_Statistik_druckenClick()
 {
     Beide_Texte_zusammenfuegen();
-    Text_drucken(RichEdit3, Auftrag_Protokoll_und_Statistik);
+    Drucken(RichEdit3, Auftrag_Protokoll_und_Statistik);
 }
 
 void TProtokoll_Statistik_Ausgabe::Protokoll_speichern()
@@ -69,4 +70,10 @@ void TProtokoll_Statistik_Ausgabe::Beide_Texte_zusammenfuegen()
 {
     RichEdit3->setPlainText(
         Protokoll_und_Statistik_zusammenfuegen(Zeilen_der_Box(RichEdit1), Zeilen_der_Box(RichEdit2)).join(u'\n'));
+}
+
+void TProtokoll_Statistik_Ausgabe::Drucken(const QTextEdit *Box, const QString &Auftragsname)
+{
+    if (const QString Fehler = Text_drucken(Box, Auftragsname); !Fehler.isEmpty())
+        TTarvo_Anwendung::Fehler_melden(Fehler);
 }

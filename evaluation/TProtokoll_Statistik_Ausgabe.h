@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QTextEdit;
 class QWidget;
@@ -31,6 +32,8 @@ public slots:
 
 private:
     void Beide_Texte_zusammenfuegen();
+    // A failed print is reported here, where it was started.
+    void Drucken(const QTextEdit *Box, const QString &Auftragsname);
 
     QTextEdit *RichEdit1;
     QTextEdit *RichEdit2;

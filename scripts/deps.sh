@@ -20,4 +20,5 @@ tarvo_pakete_sicherstellen() {
 }
 
 TARVO_BAU_PAKETE=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools
-    libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n libjpeg62-turbo fonts-liberation fonts-dejavu-core)
+    libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n libjpeg62-turbo fonts-liberation fonts-dejavu-core
+    libcups2-dev poppler-utils)

@@ -1,4 +1,5 @@
 #include "tests/core/Dialog_Hilfen.h"
+#include "tests/core/PDF_Pruefung.h"
 
 #include "app/Dokument_Texte.h"
 #include "app/TDialog_Abfrage_Drucken.h"
@@ -151,10 +152,23 @@ private slots:
         QTest::mouseClick(Rahmen.Button_drucken, Qt::LeftButton);
         QCOMPARE(Letzter_Auftrag(), Seit);
 
+        const QDateTime Beginn = QDateTime::currentDateTime().addSecs(-1);
         Beim_naechsten_Dialog([](QWidget *D) { QTest::keyClick(D->focusWidget(), Qt::Key_Return); });
         QTest::mouseClick(Rahmen.Button_drucken, Qt::LeftButton);
         QVERIFY2(QTest::qWaitFor([&] { return Auftrag_abgeschlossen(QStringLiteral("Ausdruck : Textseite"), Seit); }, 60000),
                  "no completed job \"Ausdruck : Textseite\"");
+        if (!Standarddrucker_schreibt_PDF())
+            return;
+        // The information document fills the first page from margin to margin;
+        // the PDF printer writes its file bit by bit: wait until the page renders.
+        TTinte Tinte;
+        QVERIFY(QTest::qWaitFor([&] {
+            const QString Papier = Ausgabe_des_PDF_Druckers(QStringLiteral("Ausdruck : Textseite"), Beginn);
+            return !Papier.isEmpty() && (Tinte = Tinte_der_Seite(Papier, 1)).Anteil > 0;
+        }, 20000));
+        QVERIFY2(Tinte.Umriss_mm.width() > 150 && Tinte.Umriss_mm.height() > 200,
+                 qPrintable(QStringLiteral("%1 x %2 mm").arg(Tinte.Umriss_mm.width()).arg(Tinte.Umriss_mm.height())));
+        QVERIFY(Tinte.Anteil > 0.01);
     }
 
     void Leeres_Dokument_wird_nicht_gedruckt()

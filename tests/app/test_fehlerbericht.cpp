@@ -1,7 +1,8 @@
 #include "tests/core/Dialog_Hilfen.h"
 
 #include "app/TTarvo_Anwendung.h"
-#include "core/Ausgabe_Vorgaben.h"
+#include "core/Druck_Texte.h"
+#include "evaluation/Protokoll_Ausgabe_Texte.h"
 #include "evaluation/TDlg_Protokoll_Auswertung_speichern_drucken.h"
 #include "evaluation/TProtokoll_Statistik_Ausgabe.h"
 
@@ -9,12 +10,12 @@
 #include <QTextEdit>
 #include <stdexcept>
 
-// Runs without any print spooler, so there is no default printer.
+// Runs without any print spooler to reach.
 class Test_Fehlerbericht : public QObject
 {
     Q_OBJECT
 private slots:
-    void Druck_ohne_Drucker_wird_gemeldet_und_es_geht_weiter()
+    void Druck_ohne_Druckdienst_wird_gemeldet_und_es_geht_weiter()
     {
         QWidget Seite;
         auto *RichEdit1 = new QTextEdit(&Seite);
@@ -40,7 +41,9 @@ private slots:
             QTest::mouseClick(Dialog.Btn_Protokoll_drucken, Qt::LeftButton);
         });
         QTest::mouseClick(Knopf, Qt::LeftButton);
-        QCOMPARE(Meldung, Druckfehler_kein_Standarddrucker());
+        QVERIFY2(Meldung.startsWith(Druckfehler_Text(TDruck_Fehlerart::Dienst_nicht_erreichbar, Auftrag_Protokoll,
+                                                     QString(), QString())),
+                 qPrintable(Meldung));
         QTest::mouseClick(Zweiter, Qt::LeftButton);
         QCOMPARE(Weiter, 1);
     }

@@ -6,6 +6,8 @@
 #include "tests/core/Kleiner_Datentraeger.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -85,4 +87,31 @@ inline int Letzter_Auftrag()
     for (int Nummer : Abgeschlossene_Auftraege())
         Letzter = std::max(Letzter, Nummer);
     return Letzter;
+}
+
+// The default printer is the PDF printer of scripts/drucker_einrichten.sh.
+inline bool Standarddrucker_schreibt_PDF()
+{
+    const QString Standard = Befehl(QStringLiteral("lpstat"), {QStringLiteral("-d")}).section(u':', 1).trimmed();
+    return !Standard.isEmpty()
+        && Befehl(QStringLiteral("lpstat"), {QStringLiteral("-v"), Standard}).contains(QStringLiteral("cups-pdf:"));
+}
+
+// The file the PDF printer wrote for a job of this title since Seit; it
+// names its files after the title with every other character as "_".
+inline QString Ausgabe_des_PDF_Druckers(const QString &Titel, const QDateTime &Seit)
+{
+    QString Stamm = Titel;
+    for (QChar &c : Stamm)
+        if (!c.isLetterOrNumber())
+            c = u'_';
+    QString Neueste;
+    QDateTime Zeit = Seit;
+    for (const QString &Ordner : {QDir::homePath() + QStringLiteral("/PDF"), QStringLiteral("/var/spool/cups-pdf/ANONYMOUS")})
+        for (const QFileInfo &Datei : QDir(Ordner).entryInfoList({Stamm + QStringLiteral("*.pdf")}, QDir::Files))
+            if (Datei.lastModified() >= Zeit) {
+                Zeit = Datei.lastModified();
+                Neueste = Datei.filePath();
+            }
+    return Neueste;
 }

@@ -1,4 +1,5 @@
 #include "tests/core/Dialog_Hilfen.h"
+#include "tests/core/PDF_Pruefung.h"
 
 #include "core/Ausgabe_Vorgaben.h"
 #include "core/Text_speichern.h"
@@ -85,12 +86,14 @@ private slots:
     void Escape_tut_nichts()
     {
         Dialog.Auswahl = 4;
-        bool Weiterer_Dialog = false;
+        bool Weiterer_Dialog = false, geprueft = false;
         Beim_naechsten_Dialog([&](QWidget *D) {
             QTest::keyClick(D, Qt::Key_Escape);
-            QTimer::singleShot(50, [&] { Weiterer_Dialog = QApplication::activeModalWidget() != nullptr; if (Weiterer_Dialog) QApplication::activeModalWidget()->close(); });
+            QTimer::singleShot(50, [&] { Weiterer_Dialog = QApplication::activeModalWidget() != nullptr; if (Weiterer_Dialog) QApplication::activeModalWidget()->close(); geprueft = true; });
         });
         Ausgabe->Button_Protokoll_Statistik_drucken_speichernClick();
+        // The check runs after the dialog has closed; the locals must outlive it.
+        QVERIFY(QTest::qWaitFor([&] { return geprueft; }, 5000));
         QVERIFY(!Weiterer_Dialog);
         QVERIFY(!Dialog.isVisible());
     }
@@ -100,11 +103,24 @@ private slots:
         if (QPrinterInfo::defaultPrinter().isNull())
             QSKIP("no default printer (scripts/drucker_einrichten.sh sets one up)");
         const int Seit = Letzter_Auftrag();
+        const QDateTime Beginn = QDateTime::currentDateTime().addSecs(-1);
         Beim_naechsten_Dialog([](QWidget *D) { QTest::keyClick(D->focusWidget(), Qt::Key_Return); });
         Ausgabe->Button_Protokoll_Statistik_drucken_speichernClick();
         QCOMPARE(Dialog.Auswahl, 1);
         QVERIFY2(QTest::qWaitFor([&] { return Auftrag_abgeschlossen(Auftrag_Protokoll, Seit); }, 60000),
                  "no completed job \"Protokoll: zum Tarvo\"");
+        if (!Standarddrucker_schreibt_PDF())
+            return;
+        // What came out of the printer: the 51 "=" of the header at 9.75 pt
+        // leave ink across about 97 mm of the page.
+        // The PDF printer writes its file bit by bit: wait until the page renders.
+        TTinte Tinte;
+        QVERIFY(QTest::qWaitFor([&] {
+            const QString Papier = Ausgabe_des_PDF_Druckers(Auftrag_Protokoll, Beginn);
+            return !Papier.isEmpty() && (Tinte = Tinte_der_Seite(Papier, 1)).Anteil > 0;
+        }, 20000));
+        QVERIFY2(Tinte.Umriss_mm.width() > 90 && Tinte.Umriss_mm.height() > 8,
+                 qPrintable(QStringLiteral("%1 x %2 mm").arg(Tinte.Umriss_mm.width()).arg(Tinte.Umriss_mm.height())));
     }
 
     void Abbrechen_des_Speicherdialogs_schreibt_nichts()
