@@ -9,17 +9,9 @@
 #include "core/TRadioGroup.h"
 #include "core/Textdatei.h"
 #include "core/Zufall.h"
-#include "evaluation/Statistik_Text.h"
-#include "evaluation/Sterne_Regeln.h"
-#include "evaluation/TAuswertungs_Stand.h"
 #include "evaluation/TF_Auswertung.h"
-#include "evaluation/TKategorie_Tabelle.h"
-#include "evaluation/Tabelle_0_Texte.h"
-#include "exercises/Antwort_Bewertung.h"
-#include "exercises/Aufgaben_Erzeugung.h"
-#include "exercises/Ergebnis_Fortschreibung.h"
-#include "exercises/TAuswertung_kurz_Werte.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"
+#include "exercises/TUebungs_Ablauf.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -83,84 +75,11 @@ double Mittel(const std::vector<double> &Werte, std::size_t von, std::size_t bis
 
 // ---- the logic of one hand-over, without any widget ----
 
-struct TLogik_Lauf
+// Keeps the compiler from dropping the texts the screens would show.
+std::size_t Textlaenge(const TAuswertung_Folgen &F)
 {
-    TEinstellung_Aufgabe Aufgabe;
-    TAufgaben_Ergebnis Ergebnis;
-    TAuswertungs_Stand Stand;
-    TAuswertung_kurz_Werte Kurz;
-    QStringList Protokoll;
-    std::array<QList<QStringList>, 4> Tabellen; // the grids' data rows
-    TStatistik_Speicher Gezeigt;
-    bool Tabellen_gueltig = false;
-    std::size_t Textlaenge = 0; // keeps the compiler from dropping the texts
-
-    TLogik_Lauf()
-    {
-        Aufgabe_initialisieren(Aufgabe);
-        Stand.initialisieren();
-        Sterne_initialisieren(Stand.Sterne);
-        einstellen(0, 0);
-    }
-
-    void einstellen(int Rechenart, int Grad)
-    {
-        Aufgabe.Rechenart = std::uint8_t(Rechenart);
-        Aufgabe.Schwierigkeitsgrad = std::uint8_t(Grad);
-        Aufgabe.Rechenzeichen = Rechenzeichen_von(Rechenart);
-        const TSequenz_Wechsel W = Einstellungen_eintragen(Ergebnis, Rechenart, Grad);
-        if (W.Leerzeile_faellig)
-            Protokoll << QString();
-        Stand.Ergebnis_uebernehmen(Ergebnis);
-        Aufgabe_ziehen(Aufgabe);
-    }
-
-    void antworten(const QString &Text)
-    {
-        const std::optional<std::int32_t> Wert = Antwort_lesen(Text);
-        if (!Wert)
-            return;
-        const TBewertung B = Antwort_bewerten(Aufgabe, *Wert);
-        Textlaenge += B.Erlaeuterungen.join(u'\n').size();
-        Antwort_eintragen(Ergebnis, B.richtig, B.Aufgabe_Text, B.Antwort_Text);
-        Stand.Ergebnis_uebernehmen(Ergebnis);
-
-        const TAuswertungs_Listenwerte_0 &L = Stand.Listenwerte;
-        Textlaenge += Tabelle_0_Zeile(L).size() + Tabelle_0_Einstellung_Caption(L).size()
-            + Tabelle_0_Prozent_Caption(L).size();
-        const int o = Stand.aktuelle_Rechenart;
-        const int d = Stand.aktueller_Schwierigkeitsgrad;
-        // As the table frames do: only rows whose values changed are rebuilt.
-        for (int Nr = 1; Nr <= 4; ++Nr) {
-            const TKategorie_Tabelle &K = Kategorie_Tabelle(Nr);
-            QList<QStringList> &T = Tabellen[std::size_t(Nr - 1)];
-            T.resize(Datenzeilen_Anzahl(K));
-            for (int i = 0; i < Datenzeilen_Anzahl(K); ++i) {
-                const int z = Kategorie_Tabelle_erste_Datenzeile + i;
-                if (Tabellen_gueltig && Gebundene_Werte(K, z, Stand.Statistik) == Gebundene_Werte(K, z, Gezeigt))
-                    continue;
-                T[i] = Kategorie_Zeile(K, z, Stand.Statistik);
-            }
-            const TKategorie_Anzeige A = Kategorie_Anzeige(K, o, d, Stand.Statistik);
-            Textlaenge += A.Anzahl_Caption.value_or(QString()).size();
-        }
-        Gezeigt = Stand.Statistik;
-        Tabellen_gueltig = true;
-        Textlaenge += Statistik_Text_erstellen(Tabellen[0], Tabellen[1], Tabellen[2], Tabellen[3]).join(u'\n').size();
-        Protokoll << Stand.Aufgaben_Ergebnis.Protokollzeile;
-
-        if (Sterne_Block_pruefen(Stand.Sterne, d) == TBlock_Ergebnis::Smily)
-            Textlaenge += Smily_Zeile(Smily_Ersatzzeichen, Stand.Sterne.Anzahl_Smily[std::size_t(d - 1)]).size();
-        Textlaenge += Sterne_Ueberschrift_mit_Stand(Stand.Sterne, d).size();
-
-        Kurz.Antwort_zaehlen(B.richtig);
-        Textlaenge += Kurz.Text_gestellt().size() + Kurz.Text_richtig().size() + Kurz.Text_falsch().size()
-            + Kurz.Text_Prozent().size();
-
-        Aufgabe_ziehen(Aufgabe);
-        Textlaenge += Aufgabenstellung_Text(Aufgabe).size();
-    }
-};
+    return F.Statistik_Text.size() + F.Protokollzeile.value_or(QString()).size() + F.neuer_Smily;
+}
 
 QString Antwort_fuer(const TEinstellung_Aufgabe &A, int i)
 {
@@ -171,7 +90,9 @@ QString Antwort_fuer(const TEinstellung_Aufgabe &A, int i)
 void Logik_messen()
 {
     Zufall_Startwert_setzen(4711);
-    TLogik_Lauf Lauf;
+    TUebungs_Ablauf Lauf;
+    Lauf.Einstellungen_aendern(0, 0);
+    std::size_t Laenge = 0;
     constexpr int n = 200000;
     std::vector<double> Bloecke;
     QElapsedTimer Uhr;
@@ -180,15 +101,14 @@ void Logik_messen()
         for (int j = 0; j < 1000; ++j) {
             const int i = Block * 1000 + j;
             if (i % 100 == 99)
-                Lauf.einstellen((i / 100) % 4, (i / 400) % 3);
-            Lauf.antworten(Antwort_fuer(Lauf.Aufgabe, i));
+                Laenge += Textlaenge(Lauf.Einstellungen_aendern((i / 100) % 4, (i / 400) % 3).Auswertung);
+            if (const auto F = Lauf.Antwort_eingeben(Antwort_fuer(Lauf.Aufgabe(), i)))
+                Laenge += Textlaenge(F->Auswertung) + F->Erlaeuterungen.size() + F->neue_Aufgabe.Aufgabenstellung.size();
         }
         Bloecke.push_back(double(Uhr.nsecsElapsed()) / 1000.0 / 1000.0);
-        if (Lauf.Protokoll.size() > 20000)
-            Lauf.Protokoll.clear(); // the logic figure is per answer, not per protocol size
     }
     Zeile("Logik einer Antwort (Median je 1000 Antworten)", Quantil(Bloecke, 0.5), "us", "Ziel < 20 us");
-    if (Lauf.Textlaenge == 0)
+    if (Laenge == 0)
         std::puts("?");
 }
 

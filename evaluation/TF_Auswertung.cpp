@@ -11,7 +11,6 @@
 #include "evaluation/F_Auswertung_Tabelle_3_Datei.h"
 #include "evaluation/F_Auswertung_Tabelle_4_Datei.h"
 #include "evaluation/Protokoll_Kopfzeilen.h"
-#include "evaluation/Statistik_Text.h"
 #include "evaluation/TF_Sterne_Seite.h"
 #include "evaluation/TProtokoll_Statistik_Ausgabe.h"
 
@@ -83,34 +82,48 @@ TF_Auswertung::~TF_Auswertung()
     delete ui;
 }
 
+void TF_Auswertung::Ablauf_setzen(TUebungs_Ablauf &Ablauf)
+{
+    Ablauf_ = &Ablauf;
+}
+
+const TAuswertungs_Stand &TF_Auswertung::Stand() const
+{
+    return Ablauf_->Stand();
+}
+
 void TF_Auswertung::Auswertung_initialisieren()
 {
-    Stand_.initialisieren();
+    Ablauf_->Auswertung_initialisieren();
     RichEdit1->setPlainText(Protokoll_Kopfzeilen().join(u'\n'));
     F_Auswertung_Tabelle_01->Tabelle_initialisieren();
     F_Auswertung_Tabelle_1_1->Tabelle_initialisieren();
     F_Auswertung_Tabelle_2_1->Tabelle_initialisieren();
     F_Auswertung_Tabelle_3_1->Tabelle_initialisieren();
     F_Auswertung_Tabelle_4_1->Tabelle_initialisieren();
-    Sterne_Seite->Sterne_initialisieren(Stand_.Sterne);
+    Sterne_Seite->Sterne_initialisieren();
 }
 
 void TF_Auswertung::Ergebnis_uebernehmen(const TAufgaben_Ergebnis &Ergebnis, QObject *Sender)
 {
+    Uebergabe_zeigen(Ablauf_->Ergebnis_uebernehmen(Ergebnis), Sender);
+}
+
+void TF_Auswertung::Uebergabe_zeigen(const TAuswertung_Folgen &Folgen, QObject *Sender)
+{
     ++Anzahl_Uebergaben_;
-    Stand_.Ergebnis_uebernehmen(Ergebnis);
-    const std::uint8_t Rechenart = Stand_.aktuelle_Rechenart;
-    const std::uint8_t Grad = Stand_.aktueller_Schwierigkeitsgrad;
-    F_Auswertung_Tabelle_01->Werte_uebernehmen(Stand_.Listenwerte, Stand_.Statistik, Sender);
-    F_Auswertung_Tabelle_1_1->Werte_uebernehmen(Rechenart, Grad, Stand_.Statistik, Sender);
-    F_Auswertung_Tabelle_2_1->Werte_uebernehmen(Rechenart, Grad, Stand_.Statistik, Sender);
-    F_Auswertung_Tabelle_3_1->Werte_uebernehmen(Rechenart, Grad, Stand_.Statistik, Sender);
-    F_Auswertung_Tabelle_4_1->Werte_uebernehmen(Rechenart, Grad, Stand_.Statistik, Sender);
-    Statistik_Text_erstellen();
-    if (TAuswertungs_Stand::ist_Antwort(Stand_.Aufgaben_Ergebnis)) {
-        Protokollzeile_anhaengen(Stand_.Aufgaben_Ergebnis.Protokollzeile);
-        Sterne_aktualisieren();
-    }
+    const TAuswertungs_Stand &S = Stand();
+    F_Auswertung_Tabelle_01->Werte_uebernehmen(Folgen.Listenwerte, S.Statistik, Sender);
+    TF_Auswertung_Tabelle_Kategorie *const Kategorien[] = {F_Auswertung_Tabelle_1_1, F_Auswertung_Tabelle_2_1,
+                                                           F_Auswertung_Tabelle_3_1, F_Auswertung_Tabelle_4_1};
+    for (std::size_t k = 0; k < 4; ++k)
+        Kategorien[k]->Werte_uebernehmen(Ablauf_->Kategorie_Zeilen(int(k) + 1), Folgen.geaenderte_Zeilen[k],
+                                         S.aktuelle_Rechenart, S.aktueller_Schwierigkeitsgrad, Folgen.Anzeigen[k]);
+    RichEdit2->setPlainText(Folgen.Statistik_Text.join(u'\n'));
+    if (Folgen.Protokollzeile)
+        Protokollzeile_anhaengen(*Folgen.Protokollzeile);
+    if (Folgen.Sterne_Schritt)
+        Sterne_Seite->Sterne_aktualisieren(S.Sterne, S.aktueller_Schwierigkeitsgrad, Folgen.neuer_Smily);
 }
 
 void TF_Auswertung::Protokoll_Leerzeile_anhaengen()
@@ -125,7 +138,8 @@ void TF_Auswertung::Grundwerte_Tabelle_zuruecksetzen(bool mit_Hinweis)
 
 void TF_Auswertung::Sterne_aktualisieren()
 {
-    Sterne_Seite->Sterne_aktualisieren(Stand_.Sterne, Stand_.aktueller_Schwierigkeitsgrad);
+    const bool neuer_Smily = Ablauf_->Sterne_pruefen();
+    Sterne_Seite->Sterne_aktualisieren(Stand().Sterne, Stand().aktueller_Schwierigkeitsgrad, neuer_Smily);
 }
 
 void TF_Auswertung::RadioGroup_Bild_zeigenClick()
@@ -141,15 +155,6 @@ void TF_Auswertung::Bild_zeigen_setzen(int ItemIndex)
 void TF_Auswertung::Auswahl_Dialog_setzen(TDlg_Protokoll_Auswertung_speichern_drucken *Dialog)
 {
     Ausgabe->Auswahl_Dialog_setzen(Dialog);
-}
-
-void TF_Auswertung::Statistik_Text_erstellen()
-{
-    // Read back from the grids, so the text and the tables cannot disagree.
-    const QStringList Zeilen = ::Statistik_Text_erstellen(
-        F_Auswertung_Tabelle_1_1->Datenzeilen(), F_Auswertung_Tabelle_2_1->Datenzeilen(),
-        F_Auswertung_Tabelle_3_1->Datenzeilen(), F_Auswertung_Tabelle_4_1->Datenzeilen());
-    RichEdit2->setPlainText(Zeilen.join(u'\n'));
 }
 
 QStringList TF_Auswertung::Protokoll_Zeilen() const

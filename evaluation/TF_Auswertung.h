@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/TPageControl.h"
-#include "evaluation/TAuswertungs_Stand.h"
+#include "exercises/TUebungs_Ablauf.h"
 
 #include <QFrame>
 #include <QStringList>
@@ -13,6 +13,7 @@ class QWidget;
 class TDlg_Protokoll_Auswertung_speichern_drucken;
 class TF_Auswertung_Tabelle_0;
 class TF_Auswertung_Tabelle_1_;
+class TF_Auswertung_Tabelle_Kategorie;
 class TF_Auswertung_Tabelle_2_;
 class TF_Auswertung_Tabelle_3_;
 class TF_Auswertung_Tabelle_4_;
@@ -53,8 +54,13 @@ public:
     QTextEdit *RichEdit2; // the statistics text
     QTextEdit *RichEdit3; // never shown: assembles texts for printing and saving
 
+    // The lesson whose evaluation this frame shows; set by the owner before any other call.
+    void Ablauf_setzen(TUebungs_Ablauf &Ablauf);
+
     void Auswertung_initialisieren();
     void Ergebnis_uebernehmen(const TAufgaben_Ergebnis &Ergebnis, QObject *Sender);
+    // Shows what the lesson's hand-over changed.
+    void Uebergabe_zeigen(const TAuswertung_Folgen &Folgen, QObject *Sender);
 
     // The exercise frame separates sequences in the protocol with an empty line.
     void Protokoll_Leerzeile_anhaengen();
@@ -69,7 +75,7 @@ public:
     // The choice dialog of the protocol page belongs to the main window.
     void Auswahl_Dialog_setzen(TDlg_Protokoll_Auswertung_speichern_drucken *Dialog);
 
-    const TAuswertungs_Stand &Stand() const { return Stand_; }
+    const TAuswertungs_Stand &Stand() const;
     QStringList Protokoll_Zeilen() const;
     // Hand-overs taken since the frame was created, settings and answers alike.
     int Anzahl_Uebergaben() const { return Anzahl_Uebergaben_; }
@@ -78,9 +84,8 @@ public:
 
 private:
     void Protokollzeile_anhaengen(const QString &Zeile);
-    void Statistik_Text_erstellen();
 
     Ui::TF_Auswertung *ui;
-    TAuswertungs_Stand Stand_;
+    TUebungs_Ablauf *Ablauf_ = nullptr;
     int Anzahl_Uebergaben_ = 0;
 };

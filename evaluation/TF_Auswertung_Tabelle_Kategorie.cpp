@@ -76,39 +76,22 @@ void TF_Auswertung_Tabelle_Kategorie::Tabelle_initialisieren()
                       Kategorie_Tabelle_feste_Zeilen);
     for (int z = 0; z < Kategorie_Tabelle_feste_Zeilen; ++z)
         G->Zeile_setzen(z, K.Kopfzeilen.at(std::size_t(z)));
-    for (int i = 0; i < Datenzeilen_Anzahl(K); ++i) {
-        QStringList Z = K.Bezeichnungen.at(i);
-        Z << QStringList(Kategorie_Tabelle_Spalten - Z.size(), QString());
-        G->Zeile_setzen(Kategorie_Tabelle_erste_Datenzeile + i, Z);
-    }
-    m_Zeilen_gueltig = false;
+    for (int i = 0; i < Datenzeilen_Anzahl(K); ++i)
+        G->Zeile_setzen(Kategorie_Tabelle_erste_Datenzeile + i, Kategorie_Zeile_leer(K, i));
     G->viewport()->update();
     Anzeige_setzen(Kategorie_Anzeige_leer(K));
 }
 
-void TF_Auswertung_Tabelle_Kategorie::Werte_uebernehmen(std::uint8_t Rechenart, std::uint8_t Schwierigkeitsgrad,
-                                                        const TStatistik_Speicher &Statistik, QObject *)
+void TF_Auswertung_Tabelle_Kategorie::Werte_uebernehmen(const QList<QStringList> &Zeilen, const QList<int> &geaendert,
+                                                        std::uint8_t Rechenart, std::uint8_t Schwierigkeitsgrad,
+                                                        const TKategorie_Anzeige &Anzeige)
 {
     m_Rechenart = Rechenart;
     m_Schwierigkeitsgrad = Schwierigkeitsgrad;
-    m_Statistik = Statistik;
-    Werte_darstellen();
-}
-
-void TF_Auswertung_Tabelle_Kategorie::Werte_darstellen()
-{
-    const TKategorie_Tabelle &K = m_Konfiguration;
-    // An answer changes one row per table; the others keep their texts.
-    for (int i = 0; i < Datenzeilen_Anzahl(K); ++i) {
-        const int z = Kategorie_Tabelle_erste_Datenzeile + i;
-        if (m_Zeilen_gueltig && Gebundene_Werte(K, z, m_Statistik) == Gebundene_Werte(K, z, m_gezeigt))
-            continue;
-        StringGrid1->Zeile_setzen(z, Kategorie_Zeile(K, z, m_Statistik));
-    }
-    m_gezeigt = m_Statistik;
-    m_Zeilen_gueltig = true;
+    for (int i : geaendert)
+        StringGrid1->Zeile_setzen(Kategorie_Tabelle_erste_Datenzeile + i, Zeilen.at(i));
     StringGrid1Click(StringGrid1);
-    Anzeige_setzen(Kategorie_Anzeige(K, m_Rechenart, m_Schwierigkeitsgrad, m_Statistik));
+    Anzeige_setzen(Anzeige);
 }
 
 void TF_Auswertung_Tabelle_Kategorie::Anzeige_setzen(const TKategorie_Anzeige &A)

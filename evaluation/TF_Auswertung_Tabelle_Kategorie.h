@@ -1,7 +1,6 @@
 #pragma once
 
 #include "evaluation/TKategorie_Tabelle.h"
-#include "evaluation/TStatistik.h"
 
 #include <QFrame>
 #include <cstdint>
@@ -35,8 +34,9 @@ public:
     QProgressBar *ProgressBar_Punkte = nullptr;
 
     void Tabelle_initialisieren();
-    void Werte_uebernehmen(std::uint8_t Rechenart, std::uint8_t Schwierigkeitsgrad,
-                           const TStatistik_Speicher &Statistik, QObject *Sender);
+    // Rewrites the data rows (0-based) listed in geaendert from Zeilen, then selection, captions and bars.
+    void Werte_uebernehmen(const QList<QStringList> &Zeilen, const QList<int> &geaendert, std::uint8_t Rechenart,
+                           std::uint8_t Schwierigkeitsgrad, const TKategorie_Anzeige &Anzeige);
     // The cell texts of the data rows, in ascending row order, as the grid shows them.
     QList<QStringList> Datenzeilen() const;
 
@@ -49,15 +49,10 @@ protected:
     TF_Auswertung_Tabelle_Kategorie(const TKategorie_Tabelle &Konfiguration, QWidget *parent);
 
 private:
-    void Werte_darstellen();
     void Anzeige_setzen(const TKategorie_Anzeige &Anzeige);
 
     Ui::TF_Auswertung_Tabelle_Kategorie *ui;
     const TKategorie_Tabelle &m_Konfiguration;
     std::uint8_t m_Rechenart = 0;
     std::uint8_t m_Schwierigkeitsgrad = 0;
-    TStatistik_Speicher m_Statistik;
-    // What the data rows show now; rows whose values did not change are not rebuilt.
-    TStatistik_Speicher m_gezeigt;
-    bool m_Zeilen_gueltig = false;
 };

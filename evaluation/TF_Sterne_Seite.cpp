@@ -112,9 +112,8 @@ void TF_Sterne_Seite::Smily_Umriss_setzen(QTextEdit *Box)
     Cursor.mergeCharFormat(Umriss);
 }
 
-void TF_Sterne_Seite::Sterne_initialisieren(TSterne_record &Sterne)
+void TF_Sterne_Seite::Sterne_initialisieren()
 {
-    ::Sterne_initialisieren(Sterne);
     for (int d = 1; d <= 3; ++d) {
         Ueberschrift(d)->setCaption(Sterne_Ueberschrift(d));
         Smily_Box(d)->clear();
@@ -123,11 +122,11 @@ void TF_Sterne_Seite::Sterne_initialisieren(TSterne_record &Sterne)
     RadioGroup_Bild_zeigen->setItemIndex(Bild_zeigen_Index);
 }
 
-void TF_Sterne_Seite::Sterne_aktualisieren(TSterne_record &Sterne, int Schwierigkeitsgrad)
+void TF_Sterne_Seite::Sterne_aktualisieren(const TSterne_record &Sterne, int Schwierigkeitsgrad, bool neuer_Smily)
 {
     QTextEdit *Box = Smily_Box(Schwierigkeitsgrad);
     Smily_Box_gestalten(Box, Sterne);
-    if (Sterne_Block_pruefen(Sterne, Schwierigkeitsgrad) == TBlock_Ergebnis::Smily) {
+    if (neuer_Smily) {
         const TSmily_Darstellung D = Smily_Darstellung(Sterne, Schriftart_vorhanden(Sterne.Schriftart));
         Box->setPlainText(Smily_Zeile(D.Zeichen, Sterne.Anzahl_Smily[Schwierigkeitsgrad - 1]));
         Smily_Umriss_setzen(Box);

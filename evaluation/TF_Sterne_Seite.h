@@ -16,10 +16,10 @@ namespace Ui { class TF_Sterne_Seite; }
 // The page "Sterne": one row (caption and smiley box) per difficulty above a
 // picture that comes to light as rows with three smileys give way.
 //
-// The page does not own the smiley record; the detailed evaluation passes its
-// record in. A user click on RadioGroup_Bild_zeigen is only announced by
+// The page only shows the smiley record; the lesson keeps it and runs the
+// block rule. A user click on RadioGroup_Bild_zeigen is only announced by
 // Bild_zeigen_geklickt(): the owner routes it (the main window re-focuses the
-// answer field afterwards) and calls Sterne_aktualisieren with its record and
+// answer field afterwards) and calls Sterne_aktualisieren with the record and
 // current difficulty.
 class TF_Sterne_Seite : public QWidget
 {
@@ -41,10 +41,11 @@ public:
     // Drawn on Panel1 beneath the rows; not part of Panel1's layout.
     QLabel *Image1;
 
-    // Style values and counters reset, initial captions, boxes emptied, "Bild zeigen".
-    void Sterne_initialisieren(TSterne_record &Sterne);
-    // Block check, caption and picture for difficulty 1..3 after an answer or a picture choice.
-    void Sterne_aktualisieren(TSterne_record &Sterne, int Schwierigkeitsgrad);
+    // Initial captions, boxes emptied, "Bild zeigen".
+    void Sterne_initialisieren();
+    // Box, caption and picture for difficulty 1..3 after an answer or a picture choice;
+    // neuer_Smily: the block just earned a smiley, so the smiley line is rewritten.
+    void Sterne_aktualisieren(const TSterne_record &Sterne, int Schwierigkeitsgrad, bool neuer_Smily);
 
     TPanel *Ueberschrift(int Schwierigkeitsgrad) const;
     QTextEdit *Smily_Box(int Schwierigkeitsgrad) const;

@@ -194,6 +194,13 @@ int Datenzeilen_Anzahl(const TKategorie_Tabelle &K)
     return K.Zeilenzahl - Kategorie_Tabelle_erste_Datenzeile;
 }
 
+QStringList Kategorie_Zeile_leer(const TKategorie_Tabelle &K, int i)
+{
+    QStringList Z = K.Bezeichnungen.at(i);
+    Z << QStringList(Kategorie_Tabelle_Spalten - Z.size(), QString());
+    return Z;
+}
+
 int Zeile_der_Einstellung(const TKategorie_Tabelle &K, int o, int d)
 {
     switch (K.Bindung) {

@@ -67,6 +67,8 @@ const TStatistik_Werte &Gebundene_Werte(const TKategorie_Tabelle &K, int Zeile, 
 // The texts of columns 3 to 10 of a row bound to W.
 QStringList Kategorie_Datenzellen(const TStatistik_Werte &W);
 QString Kategorie_Durchschnitt_Text(const TStatistik_Werte &W);
+// All eleven cell texts of data row i (0-based) as initialising writes them.
+QStringList Kategorie_Zeile_leer(const TKategorie_Tabelle &K, int i);
 // All eleven cell texts of a data row after an update.
 QStringList Kategorie_Zeile(const TKategorie_Tabelle &K, int Zeile, const TStatistik_Speicher &S);
 

@@ -65,9 +65,9 @@ void TFrame_Auswertung_kurz::Werte_zuruecksetzen()
     anzeigen();
 }
 
-void TFrame_Auswertung_kurz::Antwort_zaehlen(bool richtig)
+void TFrame_Auswertung_kurz::Werte_zeigen(const TAuswertung_kurz_Werte &Werte)
 {
-    Werte_.Antwort_zaehlen(richtig);
+    Werte_ = Werte;
     anzeigen();
 }
 

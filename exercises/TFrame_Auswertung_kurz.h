@@ -30,7 +30,8 @@ public:
     QPushButton *Button_Werte_zuruecksetzen;
 
     void Werte_zuruecksetzen();
-    void Antwort_zaehlen(bool richtig);
+    // The lesson's counts, shown as they are.
+    void Werte_zeigen(const TAuswertung_kurz_Werte &Werte);
     const TAuswertung_kurz_Werte &Werte() const { return Werte_; }
 
 public slots:

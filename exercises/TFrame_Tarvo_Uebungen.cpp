@@ -11,10 +11,7 @@
 #include "core/Zugang_Texte.h"
 #include "evaluation/TF_Auswertung.h"
 #include "exercises/Antwort_Bewertung.h"
-#include "exercises/Aufgaben_Erzeugung.h"
-#include "exercises/Ergebnis_Fortschreibung.h"
 #include "exercises/TFrame_Auswertung_kurz.h"
-#include "exercises/Uebung_Zugang_Texte.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -50,6 +47,7 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     Frame_Auswertung_kurz1 = ui->Frame_Auswertung_kurz1;
     Panel_2_2 = ui->Panel_2_2;
     F_Auswertung2 = ui->F_Auswertung2;
+    F_Auswertung2->Ablauf_setzen(Ablauf_);
 
     // The blank-padded texts line up only in the fixed-pitch font.
     setFont(Schrift_Courier_fett(13));
@@ -176,40 +174,37 @@ void TFrame_Tarvo_Uebungen::Uebungen_initialisieren()
         const QSignalBlocker Sperre(ListBox_Rechenart_waehlen);
         ListBox_Rechenart_waehlen->setCurrentRow(0);
     }
-    Aufgabe_initialisieren(Aufgabe_);
-    Aufgaben_Ergebnis_ = TAufgaben_Ergebnis{};
+    Ablauf_.Uebung_initialisieren();
     F_Auswertung2->Auswertung_initialisieren();
     Einstellungen_uebernehmen(this);
     RadioGroup_AuswertungClick();
-    Frame_Auswertung_kurz1->Werte_zuruecksetzen();
+    Frame_Auswertung_kurz1->Werte_zeigen(Ablauf_.Kurz_zuruecksetzen());
 }
 
 void TFrame_Tarvo_Uebungen::Einstellungen_uebernehmen(QObject *Sender)
 {
     const int Rechenart = qMax(0, ListBox_Rechenart_waehlen->currentRow());
     const int Grad = qMax(0, RadioGroup_Schwierigkeitsgrad->ItemIndex());
-    Aufgabe_.Rechenart = std::uint8_t(Rechenart);
-    Aufgabe_.Schwierigkeitsgrad = std::uint8_t(Grad);
-    Aufgabe_.Loesungsweg = 0;
-    Aufgabe_.Loesungsausgabe = 0;
-    Aufgabe_.Rechenzeichen = Rechenzeichen_von(Rechenart);
-    RichEdit_Einstellungen->setPlainText(Einstellungs_Zeilen(Rechenart, Grad).join(u'\n'));
-
-    const TSequenz_Wechsel Wechsel = Einstellungen_eintragen(Aufgaben_Ergebnis_, Rechenart, Grad);
-    if (Wechsel.Leerzeile_faellig)
+    const TEinstellungs_Folgen Folgen = Ablauf_.Einstellungen_aendern(Rechenart, Grad);
+    RichEdit_Einstellungen->setPlainText(Folgen.Einstellungs_Zeilen.join(u'\n'));
+    if (Folgen.Leerzeile_faellig)
         F_Auswertung2->Protokoll_Leerzeile_anhaengen();
-    if (Wechsel.Grundwerte_neu_beginnen)
+    if (Folgen.Grundwerte_neu_beginnen)
         F_Auswertung2->Grundwerte_Tabelle_zuruecksetzen(true);
-    F_Auswertung2->Ergebnis_uebernehmen(Aufgaben_Ergebnis_, Sender);
-    Neue_Aufgabe();
+    F_Auswertung2->Uebergabe_zeigen(Folgen.Auswertung, Sender);
+    Aufgabe_zeigen(Folgen.neue_Aufgabe);
 }
 
 void TFrame_Tarvo_Uebungen::Neue_Aufgabe()
 {
-    Aufgabe_ziehen(Aufgabe_);
-    Label_Aufgabenstellung->setText(Aufgabenstellung_Text(Aufgabe_));
+    Aufgabe_zeigen(Ablauf_.Neue_Aufgabe());
+}
+
+void TFrame_Tarvo_Uebungen::Aufgabe_zeigen(const TAufgaben_Anzeige &Aufgabe)
+{
+    Label_Aufgabenstellung->setText(Aufgabe.Aufgabenstellung);
     // The field is where the pupil is; the task beside it is read with it.
-    MaskEdit_Schuelerloesung->setAccessibleDescription(Aufgabe_Beschreibung(Aufgabe_));
+    MaskEdit_Schuelerloesung->setAccessibleDescription(Aufgabe.Beschreibung);
 }
 
 void TFrame_Tarvo_Uebungen::Bewertung_zeigen(TFarbe Farbe, const QString &Vorlese_Text)
@@ -242,22 +237,19 @@ void TFrame_Tarvo_Uebungen::MaskEdit_SchuelerloesungKeyDown(int Taste, Qt::Keybo
 
 void TFrame_Tarvo_Uebungen::Antwort_bewerten_und_weitergeben()
 {
-    const std::optional<std::int32_t> Antwort = Antwort_lesen(MaskEdit_Schuelerloesung->text());
-    if (!Antwort) {
+    const std::optional<TAntwort_Folgen> Folgen = Ablauf_.Antwort_eingeben(MaskEdit_Schuelerloesung->text());
+    if (!Folgen) {
         // Not a number: silently discarded, the task stays.
         MaskEdit_Schuelerloesung->clear();
         Bewertung_zeigen(Farbe_Grau, QString());
         return;
     }
-    const TBewertung Bewertung = Antwort_bewerten(Aufgabe_, *Antwort);
-    RichEdit_Erlaeterungen->setPlainText(Bewertung.Erlaeuterungen.join(u'\n'));
-    Bewertung_zeigen(Bewertung.richtig ? Farbe_Lime : Farbe_Rot, Bewertung_Vorlese_Text(Bewertung.Erlaeuterungen));
-    Antwort_eintragen(Aufgaben_Ergebnis_, Bewertung.richtig, Bewertung.Aufgabe_Text, Bewertung.Antwort_Text);
-
-    F_Auswertung2->Ergebnis_uebernehmen(Aufgaben_Ergebnis_, MaskEdit_Schuelerloesung);
-    Frame_Auswertung_kurz1->Antwort_zaehlen(Bewertung.richtig);
+    RichEdit_Erlaeterungen->setPlainText(Folgen->Erlaeuterungen.join(u'\n'));
+    Bewertung_zeigen(Folgen->Farbe, Folgen->Vorlese_Text);
+    F_Auswertung2->Uebergabe_zeigen(Folgen->Auswertung, MaskEdit_Schuelerloesung);
+    Frame_Auswertung_kurz1->Werte_zeigen(Ablauf_.Kurz());
     MaskEdit_Schuelerloesung->clear();
-    Neue_Aufgabe();
+    Aufgabe_zeigen(Folgen->neue_Aufgabe);
 }
 
 void TFrame_Tarvo_Uebungen::RadioGroup_AuswertungClick()
@@ -270,7 +262,7 @@ void TFrame_Tarvo_Uebungen::RadioGroup_AuswertungClick()
 void TFrame_Tarvo_Uebungen::Button_Auswertung_resetenClick()
 {
     Uebungen_initialisieren();
-    F_Auswertung2->Ergebnis_uebernehmen(Aufgaben_Ergebnis_, Button_Auswertung_reseten);
+    F_Auswertung2->Ergebnis_uebernehmen(Ablauf_.Aufgaben_Ergebnis(), Button_Auswertung_reseten);
     Bewertung_zeigen(Farbe_Grau, QString());
     RichEdit_Erlaeterungen->clear();
     F_Auswertung2->Bild_zeigen_setzen(1);
@@ -283,5 +275,5 @@ void TFrame_Tarvo_Uebungen::Button_Auswertung_resetenClick()
 void TFrame_Tarvo_Uebungen::Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClick()
 {
     MaskEdit_Schuelerloesung->setFocus();
-    Frame_Auswertung_kurz1->Button_Werte_zuruecksetzenClick();
+    Frame_Auswertung_kurz1->Werte_zeigen(Ablauf_.Kurz_zuruecksetzen());
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "core/Farben.h"
-#include "core/TEinstellung_Aufgabe.h"
 #include "core/TListBox.h"
-#include "exercises/TAufgaben_Ergebnis.h"
+#include "exercises/TUebungs_Ablauf.h"
 
 #include <QFrame>
 
@@ -52,8 +51,8 @@ public:
     void Neue_Aufgabe();
 
     // The posed task and the record of the last hand-over, read-only.
-    const TEinstellung_Aufgabe &Aufgabe() const { return Aufgabe_; }
-    const TAufgaben_Ergebnis &Aufgaben_Ergebnis() const { return Aufgaben_Ergebnis_; }
+    const TEinstellung_Aufgabe &Aufgabe() const { return Ablauf_.Aufgabe(); }
+    const TAufgaben_Ergebnis &Aufgaben_Ergebnis() const { return Ablauf_.Aufgaben_Ergebnis(); }
 
 public slots:
     void MaskEdit_SchuelerloesungKeyDown(int Taste, Qt::KeyboardModifiers Umschalttasten);
@@ -70,9 +69,10 @@ private:
     void Zugang_einrichten();
     // Colours the verdict panel and says in words what the colour means.
     void Bewertung_zeigen(TFarbe Farbe, const QString &Vorlese_Text);
+    void Aufgabe_zeigen(const TAufgaben_Anzeige &Aufgabe);
 
     Ui::TFrame_Tarvo_Uebungen *ui;
     TTasten_Filter *Tasten_Filter;
-    TEinstellung_Aufgabe Aufgabe_;
-    TAufgaben_Ergebnis Aufgaben_Ergebnis_;
+    // The lesson; the detailed evaluation shows its store.
+    TUebungs_Ablauf Ablauf_;
 };

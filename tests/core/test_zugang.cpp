@@ -12,6 +12,7 @@
 #include "evaluation/F_Auswertung_Tabelle_2_Datei.h"
 #include "evaluation/F_Auswertung_Tabelle_3_Datei.h"
 #include "evaluation/F_Auswertung_Tabelle_4_Datei.h"
+#include "evaluation/Sterne_Regeln.h"
 #include "evaluation/TDlg_Protokoll_Auswertung_speichern_drucken.h"
 #include "evaluation/TF_Sterne_Seite.h"
 #include "evaluation/TOKBottomDlg_drucken_oder_speichern.h"
@@ -152,15 +153,18 @@ private slots:
     {
         TF_Sterne_Seite Seite;
         TSterne_record Sterne;
-        Seite.Sterne_initialisieren(Sterne);
+        Sterne_initialisieren(Sterne);
+        Seite.Sterne_initialisieren();
         QCOMPARE(Name(Seite.RichEdit_Sterne_2), QStringLiteral("Smileys mittel"));
-        Sterne.Aufgaben_seit_Smily[1] = 4;
-        Seite.Sterne_aktualisieren(Sterne, 2);
-        Sterne.Aufgaben_seit_Smily[1] = 4;
-        Seite.Sterne_aktualisieren(Sterne, 2);
+        const auto Smiley_verdienen = [&] {
+            Sterne.Aufgaben_seit_Smily[1] = 4;
+            Seite.Sterne_aktualisieren(Sterne, 2, Sterne_Block_pruefen(Sterne, 2) == TBlock_Ergebnis::Smily);
+        };
+        Smiley_verdienen();
+        Smiley_verdienen();
         QCOMPARE(Zugang(Seite.RichEdit_Sterne_2)->text(QAccessible::Description), QStringLiteral("2 Smileys"));
         QCOMPARE(Zugang(Seite.RichEdit_Sterne_1)->text(QAccessible::Description), QStringLiteral("Keine Smileys"));
-        Seite.Sterne_initialisieren(Sterne);
+        Seite.Sterne_initialisieren();
         QCOMPARE(Zugang(Seite.RichEdit_Sterne_2)->text(QAccessible::Description), QStringLiteral("Keine Smileys"));
     }
 

@@ -1,15 +1,13 @@
 #include "Unabhaengige_Zaehlung.h"
 
 #include "core/Textdatei.h"
-#include "evaluation/TAuswertungs_Stand.h"
 #include "evaluation/TKategorie_Tabelle.h"
-#include "exercises/Ergebnis_Fortschreibung.h"
+#include "exercises/TUebungs_Ablauf.h"
 
 #include <QTest>
 
-// A whole day of lessons through the counting logic alone: what the exercise
-// frame and the evaluation store do for 100,000 answers, checked against the
-// test's own count.
+// A whole day of lessons through the lesson logic alone: 100,000 answers,
+// checked against the test's own count.
 class Test_Lange_Stunde_Logik : public QObject
 {
     Q_OBJECT
@@ -18,19 +16,18 @@ private slots:
     void Hunderttausend_Antworten()
     {
         constexpr int Antworten = 100000;
-        TAufgaben_Ergebnis Ergebnis;
-        TAuswertungs_Stand Stand;
-        Stand.initialisieren();
+        TUebungs_Ablauf Ablauf;
+        const TAufgaben_Ergebnis &Ergebnis = Ablauf.Aufgaben_Ergebnis();
+        const TAuswertungs_Stand &Stand = Ablauf.Stand();
         TUnabhaengige_Zaehlung Z;
         int Umbrueche = 0, Leerzeilen = 0;
         std::int32_t in_Sequenz = 0, richtig_in_Sequenz = 0;
         bool alle_kodierbar = true;
 
         auto einstellen = [&](int op, int g) {
-            const TSequenz_Wechsel W = Einstellungen_eintragen(Ergebnis, op - 1, g - 1);
+            const TEinstellungs_Folgen W = Ablauf.Einstellungen_aendern(op - 1, g - 1);
             Umbrueche += W.Grundwerte_neu_beginnen;
             Leerzeilen += W.Leerzeile_faellig;
-            Stand.Ergebnis_uebernehmen(Ergebnis);
             Z.einstellen(op, g);
             in_Sequenz = richtig_in_Sequenz = 0;
         };
@@ -40,8 +37,8 @@ private slots:
             if (i > 0 && i % (23 + (i / 1000) % 17) == 0)
                 einstellen(1 + (i / 7) % 4, 1 + (i / 11) % 3);
             const bool richtig = (i * 2654435761u) % 5 != 0;
-            Antwort_eintragen(Ergebnis, richtig, QStringLiteral("(-17) + (4)  = "), QStringLiteral("-13"));
-            Stand.Ergebnis_uebernehmen(Ergebnis);
+            const TEinstellung_Aufgabe &A = Ablauf.Aufgabe();
+            QVERIFY(Ablauf.Antwort_eingeben(richtig ? A.STR_Ergebnis : QString::number(qint64(A.Ergebnis) + 1)));
             Z.antworten(richtig);
             ++in_Sequenz;
             richtig_in_Sequenz += richtig;
@@ -78,7 +75,7 @@ private slots:
             const QList<QStringList> Erwartet = Z.Tabelle(Nr);
             QCOMPARE(Datenzeilen_Anzahl(K), Erwartet.size());
             for (int i = 0; i < Erwartet.size(); ++i) {
-                QStringList Ist = Kategorie_Zeile(K, Kategorie_Tabelle_erste_Datenzeile + i, Stand.Statistik).mid(2);
+                QStringList Ist = Ablauf.Kategorie_Zeilen(Nr).at(i).mid(2);
                 if (Nr == 1)
                     Ist[0].clear();
                 QCOMPARE(Ist, Erwartet.at(i));

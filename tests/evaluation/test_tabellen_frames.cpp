@@ -47,9 +47,12 @@ struct TTabellen
 
     void weitergeben()
     {
-        T0.Werte_uebernehmen(A.Stand.Listenwerte, A.Stand.Statistik, nullptr);
-        for (TF_Auswertung_Tabelle_Kategorie *T : Kategorien())
-            T->Werte_uebernehmen(A.Stand.aktuelle_Rechenart, A.Stand.aktueller_Schwierigkeitsgrad, A.Stand.Statistik, nullptr);
+        const TAuswertung_Folgen &F = A.Folgen;
+        T0.Werte_uebernehmen(F.Listenwerte, A.Stand.Statistik, nullptr);
+        for (int Nr = 1; Nr <= 4; ++Nr)
+            Kategorien().at(Nr - 1)->Werte_uebernehmen(A.Ablauf.Kategorie_Zeilen(Nr), F.geaenderte_Zeilen[std::size_t(Nr - 1)],
+                                                       A.Stand.aktuelle_Rechenart, A.Stand.aktueller_Schwierigkeitsgrad,
+                                                       F.Anzeigen[std::size_t(Nr - 1)]);
     }
     void einstellen(std::uint8_t op, std::uint8_t g) { A.einstellen(op, g); weitergeben(); }
     void antworten(bool richtig) { A.antworten(richtig); weitergeben(); }
@@ -225,7 +228,7 @@ private slots:
         for (int s = 1; s <= 5; ++s) {
             T.einstellen(1, 1);
             T.antworten(true);
-            QCOMPARE(T.A.Sequenz, std::uint8_t(s));
+            QCOMPARE(T.A.Ablauf.Aufgaben_Ergebnis().Nr_Uebungssequenz, std::uint8_t(s));
             QCOMPARE(G->TopRow(), 2);
         }
         T.einstellen(2, 2);
@@ -242,10 +245,8 @@ private slots:
         TTabellen T;
         TAuswertungs_Listenwerte_0 L = T.A.Stand.Listenwerte;
         for (int s = 1; s <= 24; ++s) {
-            T.A.Sequenz = std::uint8_t(s);
-            T.A.Anzahl = 0;
-            T.A.uebergeben(1);
-            T.weitergeben();
+            T.einstellen(1, 1);
+            T.antworten(true);
         }
         TStringGrid *G = T.T0.StringGrid_Auswertung_0;
         QCOMPARE(G->Zelle(25, 1), QStringLiteral("leicht"));
@@ -282,10 +283,8 @@ private slots:
     {
         TTabellen T;
         for (int s = 1; s <= 24; ++s) {
-            T.A.Sequenz = std::uint8_t(s);
-            T.A.Anzahl = 0;
-            T.A.uebergeben(1);
-            T.weitergeben();
+            T.einstellen(1, 1);
+            T.antworten(true);
         }
         TStringGrid *G = T.T0.StringGrid_Auswertung_0;
         QVERIFY(G->TopRow() > 10);
@@ -295,9 +294,9 @@ private slots:
             if (auto *D = qobject_cast<TDlg_Memo_darstellen1 *>(QApplication::activeModalWidget()))
                 D->accept();
         });
+        T.A.einstellen(1, 1);
+        QCOMPARE(T.A.Ablauf.Aufgaben_Ergebnis().Nr_Uebungssequenz, std::uint8_t(1));
         T.T0.Tabelle_zuruecksetzen(true);
-        T.A.Sequenz = 1;
-        T.A.uebergeben(1);
         T.weitergeben();
         T.T0.show();
         QVERIFY(QTest::qWaitForWindowExposed(&T.T0));

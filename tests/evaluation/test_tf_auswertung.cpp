@@ -51,6 +51,8 @@ private slots:
     void Protokoll_waechst_nur_mit_Antworten()
     {
         TF_Auswertung F;
+        TUebungs_Ablauf Ablauf;
+        F.Ablauf_setzen(Ablauf);
         F.Auswertung_initialisieren();
         QCOMPARE(F.Protokoll_Zeilen(), Protokoll_Kopfzeilen());
         QCOMPARE(F.Protokoll_Zeilen().at(0), u' ' + QString(51, u'='));
