@@ -3,8 +3,8 @@
 #include "ui_TDialog_Abfrage_Drucken.h"
 
 #include "app/Dokument_Texte.h"
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Schriften.h"
 
 TDialog_Abfrage_Drucken::TDialog_Abfrage_Drucken(QWidget *parent)
     : QDialog(parent)

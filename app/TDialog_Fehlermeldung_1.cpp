@@ -3,7 +3,7 @@
 #include "ui_TDialog_Fehlermeldung_1.h"
 
 #include "app/Vier_Felder_Dialog.h"
-#include "core/Text_speichern.h"
+#include "core/widgets/Text_speichern.h"
 
 #include <QKeyEvent>
 

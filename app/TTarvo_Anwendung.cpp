@@ -1,6 +1,6 @@
 #include "app/TTarvo_Anwendung.h"
 
-#include "core/TFenster_Einpasser.h"
+#include "core/widgets/TFenster_Einpasser.h"
 
 #include <QLibraryInfo>
 #include <QLocale>

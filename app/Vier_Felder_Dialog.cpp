@@ -1,7 +1,7 @@
 #include "app/Vier_Felder_Dialog.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Schriften.h"
 
 #include <QDialog>
 #include <QPushButton>

@@ -6,7 +6,7 @@
 
 #include "app/TF_Haupt.h"
 #include "app/TTarvo_Anwendung.h"
-#include "core/TRadioGroup.h"
+#include "core/widgets/TRadioGroup.h"
 #include "core/Textdatei.h"
 #include "core/Zufall.h"
 #include "evaluation/TF_Auswertung.h"

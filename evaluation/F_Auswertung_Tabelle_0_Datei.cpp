@@ -2,8 +2,8 @@
 
 #include "ui_F_Auswertung_Tabelle_0_Datei.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Schriften.h"
 #include "core/Zugang_Texte.h"
 #include "evaluation/Balken_Anzeige.h"
 #include "evaluation/Tabelle_0_Texte.h"

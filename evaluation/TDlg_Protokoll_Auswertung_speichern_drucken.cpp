@@ -2,8 +2,8 @@
 
 #include "ui_TDlg_Protokoll_Auswertung_speichern_drucken.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Schriften.h"
 #include "evaluation/Protokoll_Ausgabe_Texte.h"
 
 TDlg_Protokoll_Auswertung_speichern_drucken::TDlg_Protokoll_Auswertung_speichern_drucken(QWidget *parent)

@@ -2,9 +2,9 @@
 
 #include "ui_TF_Auswertung.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
-#include "core/TRadioGroup.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Schriften.h"
+#include "core/widgets/TRadioGroup.h"
 #include "evaluation/F_Auswertung_Tabelle_0_Datei.h"
 #include "evaluation/F_Auswertung_Tabelle_1_Datei.h"
 #include "evaluation/F_Auswertung_Tabelle_2_Datei.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/TPageControl.h"
+#include "core/widgets/TPageControl.h"
 #include "exercises/TUebungs_Ablauf.h"
 
 #include <QFrame>

@@ -2,8 +2,8 @@
 
 #include "ui_TF_Auswertung_Tabelle_Kategorie.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Schriften.h"
 #include "core/Zugang_Texte.h"
 #include "evaluation/Balken_Anzeige.h"
 #include "evaluation/TStringGrid.h"

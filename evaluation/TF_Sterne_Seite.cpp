@@ -2,11 +2,11 @@
 
 #include "ui_TF_Sterne_Seite.h"
 
-#include "core/Farbe_Qt.h"
+#include "core/widgets/Farbe_Qt.h"
 #include "core/Kontrast.h"
-#include "core/Schriften.h"
-#include "core/TPanel.h"
-#include "core/TRadioGroup.h"
+#include "core/widgets/Schriften.h"
+#include "core/widgets/TPanel.h"
+#include "core/widgets/TRadioGroup.h"
 #include "core/Zugang_Texte.h"
 #include "evaluation/Sterne_Regeln.h"
 

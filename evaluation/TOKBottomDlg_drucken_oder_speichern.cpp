@@ -2,8 +2,8 @@
 
 #include "ui_TOKBottomDlg_drucken_oder_speichern.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Schriften.h"
 #include "evaluation/Protokoll_Ausgabe_Texte.h"
 
 TOKBottomDlg_drucken_oder_speichern::TOKBottomDlg_drucken_oder_speichern(QWidget *parent)

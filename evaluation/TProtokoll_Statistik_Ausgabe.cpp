@@ -1,8 +1,8 @@
 #include "evaluation/TProtokoll_Statistik_Ausgabe.h"
 
 #include "app/TTarvo_Anwendung.h"
-#include "core/Text_drucken.h"
-#include "core/Text_speichern.h"
+#include "core/widgets/Text_drucken.h"
+#include "core/widgets/Text_speichern.h"
 #include "evaluation/Protokoll_Ausgabe_Texte.h"
 #include "evaluation/TDlg_Protokoll_Auswertung_speichern_drucken.h"
 

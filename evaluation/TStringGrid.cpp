@@ -1,6 +1,6 @@
 #include "evaluation/TStringGrid.h"
 
-#include "core/Farbe_Qt.h"
+#include "core/widgets/Farbe_Qt.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

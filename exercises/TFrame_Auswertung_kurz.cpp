@@ -2,8 +2,8 @@
 
 #include "ui_TFrame_Auswertung_kurz.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Schriften.h"
 #include "core/Zugang_Texte.h"
 
 #include <QAccessible>

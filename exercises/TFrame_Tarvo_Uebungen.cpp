@@ -2,11 +2,11 @@
 
 #include "ui_TFrame_Tarvo_Uebungen.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
-#include "core/TPanel.h"
-#include "core/TRadioGroup.h"
-#include "core/TTasten_Filter.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Schriften.h"
+#include "core/widgets/TPanel.h"
+#include "core/widgets/TRadioGroup.h"
+#include "core/widgets/TTasten_Filter.h"
 #include "core/Zufall.h"
 #include "core/Zugang_Texte.h"
 #include "evaluation/TF_Auswertung.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Farben.h"
-#include "core/TListBox.h"
+#include "core/widgets/TListBox.h"
 #include "exercises/TUebungs_Ablauf.h"
 
 #include <QFrame>

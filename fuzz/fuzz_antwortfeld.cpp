@@ -2,8 +2,8 @@
 // accepted answer is counted exactly once everywhere, a rejected one nowhere.
 
 #include "app/TF_Haupt.h"
-#include "core/Farbe_Qt.h"
-#include "core/TPanel.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/TPanel.h"
 #include "evaluation/TF_Auswertung.h"
 #include "exercises/Antwort_Bewertung.h"
 #include "exercises/TFrame_Auswertung_kurz.h"

@@ -2,8 +2,8 @@
 
 #include "ui_TDlg_Arbeitsanweisungen.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Schriften.h"
 #include "solution_paths/Arbeitsanweisungen_Text.h"
 
 #include <QGuiApplication>

@@ -2,8 +2,8 @@
 
 #include "ui_TDlg_Memo_darstellen.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Schriften.h"
 
 TDlg_Memo_darstellen::TDlg_Memo_darstellen(QWidget *parent)
     : QDialog(parent)

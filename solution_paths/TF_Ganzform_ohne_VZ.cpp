@@ -2,8 +2,8 @@
 
 #include "ui_TF_Ganzform_ohne_VZ.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Schriften.h"
 #include "core/Zahlentexte.h"
 #include "solution_paths/Tarvo_Aufgabe_erzeugen.h"
 

@@ -2,9 +2,9 @@
 
 #include "ui_TF_Tarvo.h"
 
-#include "core/TListBox.h"
-#include "core/TPanel.h"
-#include "core/TRadioGroup.h"
+#include "core/widgets/TListBox.h"
+#include "core/widgets/TPanel.h"
+#include "core/widgets/TRadioGroup.h"
 #include "core/Zufall.h"
 #include "core/Zugang_Texte.h"
 #include "solution_paths/TAusgabe_Regeln.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/TEinstellung_Aufgabe.h"
-#include "core/TListBox.h"
+#include "core/widgets/TListBox.h"
 
 #include <QList>
 #include <QStringList>

@@ -2,9 +2,9 @@
 
 #include "ui_TF_Tarvo_Loesungsschritt.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
-#include "core/TPanel.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Schriften.h"
+#include "core/widgets/TPanel.h"
 #include "core/Zugang_Texte.h"
 #include "solution_paths/TDlg_Memo_darstellen1.h"
 #include "solution_paths/TF_Ganzform_ohne_VZ.h"

@@ -2,8 +2,8 @@
 
 #include "ui_TF_ein_Zeichen.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/Schriften.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Schriften.h"
 
 TF_ein_Zeichen::TF_ein_Zeichen(QWidget *parent)
     : QWidget(parent)

@@ -2,7 +2,7 @@
 
 #include "app/TF_Haupt.h"
 #include "app/TTarvo_Anwendung.h"
-#include "core/Text_speichern.h"
+#include "core/widgets/Text_speichern.h"
 #include "core/Textdatei.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"
 

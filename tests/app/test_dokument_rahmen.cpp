@@ -6,7 +6,7 @@
 #include "app/TDialog_Fehlermeldung_1.h"
 #include "app/TDialog_Impresssum_0.h"
 #include "app/TFrame_RTF_Text_mit_drucken_Laden1.h"
-#include "core/Text_speichern.h"
+#include "core/widgets/Text_speichern.h"
 #include "core/Textdatei.h"
 #include "evaluation/TOKBottomDlg_drucken_oder_speichern.h"
 

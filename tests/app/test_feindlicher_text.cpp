@@ -1,6 +1,6 @@
 #include "app/TF_Haupt.h"
-#include "core/Farbe_Qt.h"
-#include "core/TPanel.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/TPanel.h"
 #include "core/Textdatei.h"
 #include "evaluation/TF_Auswertung.h"
 #include "exercises/TFrame_Auswertung_kurz.h"

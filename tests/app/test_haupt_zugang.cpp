@@ -2,9 +2,9 @@
 
 #include "app/TDialog_Impresssum_0.h"
 #include "app/TF_Haupt.h"
-#include "core/Farbe_Qt.h"
-#include "core/TPanel.h"
-#include "core/TRadioGroup.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/TPanel.h"
+#include "core/widgets/TRadioGroup.h"
 #include "evaluation/TF_Auswertung.h"
 #include "exercises/TFrame_Auswertung_kurz.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"

@@ -2,7 +2,7 @@
 
 #include "app/TF_Haupt.h"
 #include "core/Textdatei.h"
-#include "core/TRadioGroup.h"
+#include "core/widgets/TRadioGroup.h"
 #include "core/Zufall.h"
 #include "evaluation/F_Auswertung_Tabelle_1_Datei.h"
 #include "evaluation/F_Auswertung_Tabelle_2_Datei.h"

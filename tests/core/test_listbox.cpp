@@ -1,4 +1,4 @@
-#include "core/TListBox.h"
+#include "core/widgets/TListBox.h"
 
 #include <QSignalBlocker>
 #include <QSignalSpy>

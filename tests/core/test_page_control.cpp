@@ -1,5 +1,5 @@
-#include "core/TPageControl.h"
-#include "core/TReiter_Leiste.h"
+#include "core/widgets/TPageControl.h"
+#include "core/widgets/TReiter_Leiste.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -2,7 +2,7 @@
 #include "tests/core/PDF_Pruefung.h"
 
 #include "core/Ausgabe_Vorgaben.h"
-#include "core/Text_speichern.h"
+#include "core/widgets/Text_speichern.h"
 #include "evaluation/Protokoll_Ausgabe_Texte.h"
 #include "evaluation/TDlg_Protokoll_Auswertung_speichern_drucken.h"
 #include "evaluation/TOKBottomDlg_drucken_oder_speichern.h"

@@ -1,4 +1,4 @@
-#include "core/TPanel.h"
+#include "core/widgets/TPanel.h"
 #include "evaluation/F_Auswertung_Tabelle_0_Datei.h"
 #include "evaluation/F_Auswertung_Tabelle_1_Datei.h"
 #include "evaluation/F_Auswertung_Tabelle_2_Datei.h"

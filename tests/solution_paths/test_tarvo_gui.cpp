@@ -6,9 +6,9 @@
 #include "solution_paths/TF_Tarvo_Loesungsweg.h"
 #include "solution_paths/TF_ein_Zeichen.h"
 
-#include "core/Farbe_Qt.h"
-#include "core/TPanel.h"
-#include "core/TRadioGroup.h"
+#include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/TPanel.h"
+#include "core/widgets/TRadioGroup.h"
 #include "core/Zufall.h"
 
 #include <QApplication>

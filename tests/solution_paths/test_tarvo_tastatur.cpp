@@ -1,7 +1,7 @@
 #include "../core/Zugang_Pruefung.h"
 
-#include "core/TPanel.h"
-#include "core/TRadioGroup.h"
+#include "core/widgets/TPanel.h"
+#include "core/widgets/TRadioGroup.h"
 #include "solution_paths/TDlg_Memo_darstellen1.h"
 #include "solution_paths/TF_Tarvo.h"
 #include "solution_paths/TF_Tarvo_Loesungsschritt.h"

@@ -1,6 +1,6 @@
-#include "core/TPanel.h"
+#include "core/widgets/TPanel.h"
 
-#include "core/Farbe_Qt.h"
+#include "core/widgets/Farbe_Qt.h"
 #include "core/Zugang_Texte.h"
 
 #include <QAccessible>

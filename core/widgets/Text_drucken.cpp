@@ -1,10 +1,10 @@
-#include "core/Text_drucken.h"
+#include "core/widgets/Text_drucken.h"
 
 #include "core/Druck_Texte.h"
-#include "core/Druckauftrag_senden.h"
+#include "core/widgets/Druckauftrag_senden.h"
 #include "core/Drucksatz.h"
-#include "core/Schriften.h"
-#include "core/Text_speichern.h"
+#include "core/widgets/Schriften.h"
+#include "core/widgets/Text_speichern.h"
 
 #include <QDir>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "core/Druckauftrag_senden.h"
+#include "core/widgets/Druckauftrag_senden.h"
 
 #include <cups/cups.h>
 

@@ -1,7 +1,7 @@
-#include "core/Text_speichern.h"
+#include "core/widgets/Text_speichern.h"
 
 #include "core/Ausgabe_Vorgaben.h"
-#include "core/TSpeicher_Dialog.h"
+#include "core/widgets/TSpeicher_Dialog.h"
 #include "core/Textdatei.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "core/Farbe_Qt.h"
+#include "core/widgets/Farbe_Qt.h"
 
 #include "core/Kontrast.h"
 

@@ -1,4 +1,4 @@
-#include "core/TRadioGroup.h"
+#include "core/widgets/TRadioGroup.h"
 
 #include "core/Zugang_Texte.h"
 

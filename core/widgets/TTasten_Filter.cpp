@@ -1,4 +1,4 @@
-#include "core/TTasten_Filter.h"
+#include "core/widgets/TTasten_Filter.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "core/TReiter_Leiste.h"
+#include "core/widgets/TReiter_Leiste.h"
 
 #include "core/Reiter_Anordnung.h"
 

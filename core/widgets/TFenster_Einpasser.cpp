@@ -1,4 +1,4 @@
-#include "core/TFenster_Einpasser.h"
+#include "core/widgets/TFenster_Einpasser.h"
 
 #include "core/Fenster_Lage.h"
 

@@ -1,6 +1,6 @@
-#include "core/TPageControl.h"
+#include "core/widgets/TPageControl.h"
 
-#include "core/TReiter_Leiste.h"
+#include "core/widgets/TReiter_Leiste.h"
 
 #include <QEvent>
 

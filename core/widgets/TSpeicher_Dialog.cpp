@@ -1,4 +1,4 @@
-#include "core/TSpeicher_Dialog.h"
+#include "core/widgets/TSpeicher_Dialog.h"
 
 #include "core/Ausgabe_Vorgaben.h"
 #include "core/Speicherfehler.h"

@@ -1,4 +1,4 @@
-#include "core/Schriften.h"
+#include "core/widgets/Schriften.h"
 
 QFont Schrift(const QString &Familie, int Pixelhoehe, bool fett)
 {
