@@ -1,5 +1,5 @@
-#include "tests/core/Dialog_Hilfen.h"
-#include "tests/core/PDF_Pruefung.h"
+#include "tests/support/Dialog_Hilfen.h"
+#include "tests/support/PDF_Pruefung.h"
 
 #include "app/Dokument_Texte.h"
 #include "app/TDialog_Abfrage_Drucken.h"

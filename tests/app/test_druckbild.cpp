@@ -1,4 +1,4 @@
-#include "tests/core/PDF_Pruefung.h"
+#include "tests/support/PDF_Pruefung.h"
 
 #include "app/TF_Haupt.h"
 #include "app/TFrame_RTF_Text_mit_drucken_Laden1.h"

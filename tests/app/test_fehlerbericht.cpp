@@ -1,4 +1,4 @@
-#include "tests/core/Dialog_Hilfen.h"
+#include "tests/support/Dialog_Hilfen.h"
 
 #include "app/TTarvo_Anwendung.h"
 #include "core/Druck_Texte.h"

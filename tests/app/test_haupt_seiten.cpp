@@ -1,6 +1,6 @@
 // The whole window as it stands after start: the four pages, the dialogs it
 // owns, and the paths that cross from one part into another.
-#include "../core/Dialog_Hilfen.h"
+#include "tests/support/Dialog_Hilfen.h"
 
 #include "app/Dokument_Texte.h"
 #include "app/TDialog_Impresssum_0.h"

@@ -1,4 +1,4 @@
-#include "../core/Zugang_Pruefung.h"
+#include "tests/support/Zugang_Pruefung.h"
 
 #include "app/TDialog_Impresssum_0.h"
 #include "app/TF_Haupt.h"

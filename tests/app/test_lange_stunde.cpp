@@ -1,4 +1,4 @@
-#include "../evaluation/Unabhaengige_Zaehlung.h"
+#include "tests/support/Unabhaengige_Zaehlung.h"
 
 #include "app/TF_Haupt.h"
 #include "core/Textdatei.h"

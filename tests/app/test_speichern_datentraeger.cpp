@@ -1,4 +1,4 @@
-#include "tests/core/Dialog_Hilfen.h"
+#include "tests/support/Dialog_Hilfen.h"
 
 #include "app/TFrame_RTF_Text_mit_drucken_Laden1.h"
 #include "core/Ausgabe_Vorgaben.h"

@@ -1,6 +1,6 @@
 #include "core/Speicherfehler.h"
 #include "core/Textdatei.h"
-#include "tests/core/Kleiner_Datentraeger.h"
+#include "tests/support/Kleiner_Datentraeger.h"
 
 #include <QDir>
 #include <QFile>

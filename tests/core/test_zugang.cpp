@@ -1,4 +1,4 @@
-#include "Zugang_Pruefung.h"
+#include "tests/support/Zugang_Pruefung.h"
 
 #include "app/TDialog_Abfrage_Drucken.h"
 #include "app/TDialog_Fehlermeldung_1.h"

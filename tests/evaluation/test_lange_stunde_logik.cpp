@@ -1,4 +1,4 @@
-#include "Unabhaengige_Zaehlung.h"
+#include "tests/support/Unabhaengige_Zaehlung.h"
 
 #include "core/Textdatei.h"
 #include "evaluation/TKategorie_Tabelle.h"

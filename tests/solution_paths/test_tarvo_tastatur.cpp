@@ -1,4 +1,4 @@
-#include "../core/Zugang_Pruefung.h"
+#include "tests/support/Zugang_Pruefung.h"
 
 #include "core/widgets/TPanel.h"
 #include "core/widgets/TRadioGroup.h"

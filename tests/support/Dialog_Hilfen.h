@@ -3,7 +3,7 @@
 // Helpers of the screen tests: answering modal dialogs, reading files back,
 // finding finished print jobs, mounting small file systems.
 
-#include "tests/core/Kleiner_Datentraeger.h"
+#include "tests/support/Kleiner_Datentraeger.h"
 
 #include <QApplication>
 #include <QDateTime>
