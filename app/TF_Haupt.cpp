@@ -6,6 +6,7 @@
 #include "core/Fenster_Lage.h"
 #include "core/widgets/TFenster_Einpasser.h"
 #include "core/widgets/Schriften.h"
+#include "core/widgets/Seitenstapel_benennen.h"
 #include "app/Dokument_Texte.h"
 #include "app/TDialog_Abfrage_Drucken.h"
 #include "app/TDialog_Fehlermeldung_1.h"
@@ -58,6 +59,7 @@ TF_Haupt::TF_Haupt(QWidget *parent)
     RichEdit2->setAccessibleName(PageControl1->tabText(3));
     MainMenu1->setAccessibleName(QStringLiteral("Menü"));
     PageControl1->setAccessibleName(QStringLiteral("Seiten"));
+    Seitenstapel_benennen(PageControl1);
 
     // These clicks are routed through the window so the focus returns to the
     // answer field; they replace the frame's own bindings.

@@ -4,6 +4,7 @@
 
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
+#include "core/widgets/TAnsage.h"
 #include "core/widgets/TPanel.h"
 #include "core/widgets/TRadioGroup.h"
 #include "core/widgets/TTasten_Filter.h"
@@ -12,6 +13,7 @@
 #include "evaluation/TF_Auswertung.h"
 #include "exercises/Antwort_Bewertung.h"
 #include "exercises/TFrame_Auswertung_kurz.h"
+#include "exercises/Uebung_Zugang_Texte.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -27,6 +29,7 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     : QFrame(parent)
     , ui(new Ui::TFrame_Tarvo_Uebungen)
     , Tasten_Filter(new TTasten_Filter(this))
+    , Ansage(new TAnsage(this))
 {
     ui->setupUi(this);
     Panel_1 = ui->Panel_1;
@@ -193,6 +196,9 @@ void TFrame_Tarvo_Uebungen::Einstellungen_uebernehmen(QObject *Sender)
         F_Auswertung2->Grundwerte_Tabelle_zuruecksetzen(true);
     F_Auswertung2->Uebergabe_zeigen(Folgen.Auswertung, Sender);
     Aufgabe_zeigen(Folgen.neue_Aufgabe);
+    // Starting the lesson is no change the pupil made.
+    if (Sender != this)
+        Ansage->Ansagen(Folgen.neue_Aufgabe.Ansage);
 }
 
 void TFrame_Tarvo_Uebungen::Neue_Aufgabe()
@@ -239,9 +245,11 @@ void TFrame_Tarvo_Uebungen::Antwort_bewerten_und_weitergeben()
 {
     const std::optional<TAntwort_Folgen> Folgen = Ablauf_.Antwort_eingeben(MaskEdit_Schuelerloesung->text());
     if (!Folgen) {
-        // Not a number: silently discarded, the task stays.
+        // Not a number: discarded, the task stays; nothing on the screen
+        // says so, the screen reader does.
         MaskEdit_Schuelerloesung->clear();
         Bewertung_zeigen(Farbe_Grau, QString());
+        Ansage->Ansagen(Keine_Zahl_Ansage(Ablauf_.Aufgabe()));
         return;
     }
     RichEdit_Erlaeterungen->setPlainText(Folgen->Erlaeuterungen.join(u'\n'));
@@ -250,6 +258,8 @@ void TFrame_Tarvo_Uebungen::Antwort_bewerten_und_weitergeben()
     Frame_Auswertung_kurz1->Werte_zeigen(Ablauf_.Kurz());
     MaskEdit_Schuelerloesung->clear();
     Aufgabe_zeigen(Folgen->neue_Aufgabe);
+    // Last, so that no later change interrupts it.
+    Ansage->Ansagen(Folgen->Ansage);
 }
 
 void TFrame_Tarvo_Uebungen::RadioGroup_AuswertungClick()

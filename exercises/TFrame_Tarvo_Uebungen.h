@@ -14,6 +14,7 @@ class QTextEdit;
 class TF_Auswertung;
 class TFrame_Auswertung_kurz;
 class TPanel;
+class TAnsage;
 class TRadioGroup;
 class TTasten_Filter;
 namespace Ui { class TFrame_Tarvo_Uebungen; }
@@ -73,6 +74,8 @@ private:
 
     Ui::TFrame_Tarvo_Uebungen *ui;
     TTasten_Filter *Tasten_Filter;
+    // Speaks verdict and next task while the focus stays in the answer field.
+    TAnsage *Ansage;
     // The lesson; the detailed evaluation shows its store.
     TUebungs_Ablauf Ablauf_;
 };

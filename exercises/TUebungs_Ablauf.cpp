@@ -67,10 +67,12 @@ std::optional<TAntwort_Folgen> TUebungs_Ablauf::Antwort_eingeben(const QString &
     F.Erlaeuterungen = Bewertung.Erlaeuterungen;
     F.Farbe = Bewertung.richtig ? Farbe_Lime : Farbe_Rot;
     F.Vorlese_Text = Bewertung_Vorlese_Text(Bewertung.Erlaeuterungen);
+    F.Ansage = Bewertung_Ansage(Aufgabe_, Bewertung.richtig, Bewertung.Antwort_Text);
     Antwort_eintragen(Ergebnis_, Bewertung.richtig, Bewertung.Aufgabe_Text, Bewertung.Antwort_Text);
     F.Auswertung = Ergebnis_uebernehmen(Ergebnis_);
     Kurz_.Antwort_zaehlen(Bewertung.richtig);
     F.neue_Aufgabe = Neue_Aufgabe();
+    F.Ansage += u' ' + F.neue_Aufgabe.Ansage;
     return F;
 }
 
@@ -120,5 +122,5 @@ bool TUebungs_Ablauf::Sterne_pruefen()
 TAufgaben_Anzeige TUebungs_Ablauf::Neue_Aufgabe()
 {
     Aufgabe_ziehen(Aufgabe_);
-    return {Aufgabenstellung_Text(Aufgabe_), Aufgabe_Beschreibung(Aufgabe_)};
+    return {Aufgabenstellung_Text(Aufgabe_), Aufgabe_Beschreibung(Aufgabe_), Aufgabe_Ansage(Aufgabe_)};
 }

@@ -32,6 +32,7 @@ struct TAufgaben_Anzeige
 {
     QString Aufgabenstellung;
     QString Beschreibung; // read with the answer field
+    QString Ansage;       // spoken at once after a change of the settings
 };
 
 struct TEinstellungs_Folgen
@@ -49,6 +50,7 @@ struct TAntwort_Folgen
     QStringList Erlaeuterungen;
     TFarbe Farbe = Farbe_Grau;
     QString Vorlese_Text; // says in words what the colour means
+    QString Ansage;       // spoken at once: the verdict, then the next task
     TAuswertung_Folgen Auswertung;
     TAufgaben_Anzeige neue_Aufgabe;
 };

@@ -2,10 +2,37 @@
 
 #include "core/Zugang_Texte.h"
 
+namespace {
+
+// "(-5)+(6) =": the task without the alignment blanks of the screen.
+QString Aufgabe_gesprochen(const TEinstellung_Aufgabe &A)
+{
+    return u'(' + A.STR_Zahl_1 + u')' + A.Rechenzeichen + u'(' + A.STR_Zahl_2 + QStringLiteral(") =");
+}
+
+} // namespace
+
 QString Aufgabe_Beschreibung(const TEinstellung_Aufgabe &A)
 {
-    return QStringLiteral("Aufgabe: (") + A.STR_Zahl_1 + u')' + A.Rechenzeichen + u'(' + A.STR_Zahl_2
-        + QStringLiteral(") =");
+    return QStringLiteral("Aufgabe: ") + Aufgabe_gesprochen(A);
+}
+
+QString Bewertung_Ansage(const TEinstellung_Aufgabe &A, bool richtig, const QString &Antwort_Text)
+{
+    if (richtig)
+        return QStringLiteral("Richtig gelöst: ") + Aufgabe_gesprochen(A) + u' ' + A.STR_Ergebnis + u'.';
+    return QStringLiteral("Falsch gelöst: ") + Aufgabe_gesprochen(A) + u' ' + Antwort_Text
+        + QStringLiteral(". Richtige Lösung: ") + A.STR_Ergebnis + u'.';
+}
+
+QString Aufgabe_Ansage(const TEinstellung_Aufgabe &A)
+{
+    return QStringLiteral("Neue Aufgabe: ") + Aufgabe_gesprochen(A);
+}
+
+QString Keine_Zahl_Ansage(const TEinstellung_Aufgabe &A)
+{
+    return QStringLiteral("Keine Zahl, nicht bewertet. ") + Aufgabe_Beschreibung(A);
 }
 
 QString Bewertung_Vorlese_Text(const QStringList &Erlaeuterungen)

@@ -39,6 +39,21 @@ bool Tab_bis(QWidget *Ziel, Qt::Key Taste = Qt::Key_Tab, int hoechstens = 60)
     return QApplication::focusWidget() == Ziel;
 }
 
+// The texts of the notifications shown while it listens, as a screen reader
+// hears them: the widget's name when it is shown.
+struct Ansagen_Mithoerer : QObject
+{
+    QStringList Gehoert;
+    explicit Ansagen_Mithoerer(QWidget *Ansage) { Ansage->installEventFilter(this); }
+    bool eventFilter(QObject *O, QEvent *E) override
+    {
+        QAccessibleInterface *I = QAccessible::queryAccessibleInterface(O);
+        if (E->type() == QEvent::Show && I->role() == QAccessible::Notification)
+            Gehoert << I->text(QAccessible::Name);
+        return false;
+    }
+};
+
 void tippen(QLineEdit *W, const QString &Text)
 {
     W->clear();
@@ -140,6 +155,65 @@ private slots:
         QCOMPARE(Zugang(Kurz->Edit_richtig_geloester_Aufgaben)->text(QAccessible::Name),
                  QStringLiteral("Anzahl richtig gelöster Aufgaben"));
         QCOMPARE(Kurz->Label4->buddy(), Kurz->Edit_Prozentzahl);
+    }
+
+    void Urteil_und_naechste_Aufgabe_werden_angesagt()
+    {
+        const auto Aufgabe = [](const TEinstellung_Aufgabe &A) {
+            return QStringLiteral("(%1)%2(%3) =").arg(A.STR_Zahl_1, A.Rechenzeichen, A.STR_Zahl_2);
+        };
+        auto *Ansage = U->findChild<QWidget *>(QStringLiteral("Ansage"));
+        QVERIFY(Ansage);
+        Ansagen_Mithoerer Ohr(Ansage);
+        const TEinstellung_Aufgabe Erste = U->Aufgabe();
+        tippen(Feld, Erste.STR_Ergebnis);
+        const TEinstellung_Aufgabe Zweite = U->Aufgabe();
+        tippen(Feld, QString::number(Zweite.Ergebnis - 3));
+        const TEinstellung_Aufgabe Dritte = U->Aufgabe();
+        QCOMPARE(Ohr.Gehoert,
+                 QStringList({QStringLiteral("Richtig gelöst: ") + Aufgabe(Erste) + u' ' + Erste.STR_Ergebnis
+                                  + QStringLiteral(". Neue Aufgabe: ") + Aufgabe(Zweite),
+                              QStringLiteral("Falsch gelöst: ") + Aufgabe(Zweite) + u' '
+                                  + QString::number(Zweite.Ergebnis - 3) + QStringLiteral(". Richtige Lösung: ")
+                                  + Zweite.STR_Ergebnis + QStringLiteral(". Neue Aufgabe: ") + Aufgabe(Dritte)}));
+
+        // The same text twice is spoken twice; the task stays.
+        Ohr.Gehoert.clear();
+        tippen(Feld, QStringLiteral("x"));
+        tippen(Feld, QString());
+        const QString Keine_Zahl = QStringLiteral("Keine Zahl, nicht bewertet. Aufgabe: ") + Aufgabe(Dritte);
+        QCOMPARE(Ohr.Gehoert, QStringList({Keine_Zahl, Keine_Zahl}));
+
+        // A setting chosen by keyboard poses a new task, and it is spoken.
+        Ohr.Gehoert.clear();
+        QVERIFY(Tab_bis(U->ListBox_Rechenart_waehlen, Qt::Key_Backtab));
+        QTest::keyClick(U->ListBox_Rechenart_waehlen, Qt::Key_Down);
+        QVERIFY(Tab_bis(U->RadioGroup_Schwierigkeitsgrad->Button(0)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(Ohr.Gehoert.size(), 2);
+        QCOMPARE(Ohr.Gehoert.last(), QStringLiteral("Neue Aufgabe: ") + Aufgabe(U->Aufgabe()));
+        QVERIFY(Ohr.Gehoert.first().contains(u'-'));
+        QVERIFY(Feld->hasFocus());
+
+        // Nothing is shown for it: the widget takes no place and no focus.
+        QVERIFY(Ansage->size().isEmpty() && Ansage->focusPolicy() == Qt::NoFocus);
+
+        // A new start is no change the pupil made: nothing is spoken over the focus.
+        Ohr.Gehoert.clear();
+        U->Uebungen_initialisieren();
+        QVERIFY(Ohr.Gehoert.isEmpty());
+    }
+
+    void Seitenstapel_heisst_wie_die_gezeigte_Seite()
+    {
+        // Entering a page, the screen reader says the page stack's name, not "layered pane".
+        QAccessibleInterface *Stapel = Zugang(Feld);
+        while (Stapel && Stapel->role() != QAccessible::LayeredPane)
+            Stapel = Stapel->parent();
+        QVERIFY(Stapel);
+        QCOMPARE(Stapel->text(QAccessible::Name), Fenster->PageControl1->tabText(0));
+        Fenster->PageControl1->setCurrentIndex(1);
+        QCOMPARE(Stapel->text(QAccessible::Name), Fenster->PageControl1->tabText(1));
     }
 
     void Schrift_bleibt_schwarz_auf_den_festen_Farben()
