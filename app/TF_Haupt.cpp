@@ -1,7 +1,5 @@
 #include "app/TF_Haupt.h"
 
-#include "ui_TF_Haupt.h"
-
 #include "core/widgets/Farbe_Qt.h"
 #include "core/Fenster_Lage.h"
 #include "core/widgets/TFenster_Einpasser.h"
@@ -29,22 +27,9 @@
 
 TF_Haupt::TF_Haupt(QWidget *parent)
     : QMainWindow(parent)
-    , ui(new Ui::TF_Haupt)
 {
-    ui->setupUi(this);
+    setupUi(this);
     Entwurfsgroesse = size();
-    MainMenu1 = ui->MainMenu1;
-    M_beenden = ui->M_beenden;
-    Impressum1 = ui->Impressum1;
-    PageControl1 = ui->PageControl1;
-    TabSheet4 = ui->TabSheet4;
-    TabSheet1 = ui->TabSheet1;
-    TabSheet2 = ui->TabSheet2;
-    TabSheet3 = ui->TabSheet3;
-    Frame_Tarvo_Uebungen1 = ui->Frame_Tarvo_Uebungen1;
-    F_Tarvo1 = ui->F_Tarvo1;
-    Frame_RTF_Text_mit_drucken_Laden11 = ui->Frame_RTF_Text_mit_drucken_Laden11;
-    RichEdit2 = ui->RichEdit2;
 
     setFont(Schrift_Sans_Serif(11));
     Hintergrund_setzen(this, Farbe_Silber);
@@ -79,11 +64,6 @@ TF_Haupt::TF_Haupt(QWidget *parent)
     connect(Impressum1, &QAction::triggered, this, &TF_Haupt::Impressum1Click);
 
     FormCreate();
-}
-
-TF_Haupt::~TF_Haupt()
-{
-    delete ui;
 }
 
 void TF_Haupt::FormCreate()

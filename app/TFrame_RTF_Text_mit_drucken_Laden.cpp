@@ -1,7 +1,5 @@
 #include "app/TFrame_RTF_Text_mit_drucken_Laden.h"
 
-#include "ui_TFrame_RTF_Text_mit_drucken_Laden.h"
-
 #include "app/Dokument_Texte.h"
 #include "app/TDialog_Abfrage_Drucken.h"
 #include "app/TDialog_Fehlermeldung_1.h"
@@ -38,16 +36,8 @@ QAction *Eintrag(QMenu *Menue, const char *Name, QAction *Gebunden)
 
 TFrame_RTF_Text_mit_drucken_Laden::TFrame_RTF_Text_mit_drucken_Laden(QWidget *parent)
     : QWidget(parent)
-    , ui(new Ui::TFrame_RTF_Text_mit_drucken_Laden)
 {
-    ui->setupUi(this);
-    Panel1 = ui->Panel1;
-    Panel2 = ui->Panel2;
-    Panel3 = ui->Panel3;
-    Button_drucken_und_laden = ui->Button_drucken_und_laden;
-    Button_drucken = ui->Button_drucken;
-    Button_laden = ui->Button_laden;
-    RichEdit1 = ui->RichEdit1;
+    setupUi(this);
 
     Hintergrund_setzen(Panel2, Farbe_Grau);
     RichEdit1->setFont(Schrift_Courier_fett(16));
@@ -86,11 +76,6 @@ TFrame_RTF_Text_mit_drucken_Laden::TFrame_RTF_Text_mit_drucken_Laden(QWidget *pa
     connect(RichEdit1, &QWidget::customContextMenuRequested, this, [this](const QPoint &Stelle) {
         PopupMenu1->popup(RichEdit1->viewport()->mapToGlobal(Stelle));
     });
-}
-
-TFrame_RTF_Text_mit_drucken_Laden::~TFrame_RTF_Text_mit_drucken_Laden()
-{
-    delete ui;
 }
 
 void TFrame_RTF_Text_mit_drucken_Laden::Einrichten(const QString &Dokumentname, bool Knopfleiste_sichtbar, int Modus)

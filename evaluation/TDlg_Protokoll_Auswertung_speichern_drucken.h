@@ -1,31 +1,20 @@
 #pragma once
 
+#include "ui_TDlg_Protokoll_Auswertung_speichern_drucken.h"
+
 #include <QDialog>
 #include <cstdint>
 
-class QPushButton;
-class QTextEdit;
-namespace Ui { class TDlg_Protokoll_Auswertung_speichern_drucken; }
-
 // Asks which of the six print and save actions to run on protocol and
 // statistics. Auswahl is only meaningful after the dialog closed with OK.
-class TDlg_Protokoll_Auswertung_speichern_drucken : public QDialog
+class TDlg_Protokoll_Auswertung_speichern_drucken : public QDialog,
+                                                    public Ui::TDlg_Protokoll_Auswertung_speichern_drucken
 {
     Q_OBJECT
 public:
     explicit TDlg_Protokoll_Auswertung_speichern_drucken(QWidget *parent = nullptr);
-    ~TDlg_Protokoll_Auswertung_speichern_drucken() override;
 
     std::int32_t Auswahl = 0;
-
-    QTextEdit *RichEdit1;
-    QPushButton *Btn_Protokoll_drucken;
-    QPushButton *Btn_Auswertung_drucken;
-    QPushButton *Btn_Auswertung_Protokoll_drucken;
-    QPushButton *Btn_Protokoll_speichern;
-    QPushButton *Btn_Auswertung_speichern;
-    QPushButton *Btn_Auswertung_Protokoll_speichern;
-    QPushButton *CancelBtn;
 
 public slots:
     void Btn_Protokoll_druckenClick() { Waehlen(1); }
@@ -40,5 +29,4 @@ protected:
 
 private:
     void Waehlen(std::int32_t Nummer);
-    Ui::TDlg_Protokoll_Auswertung_speichern_drucken *ui;
 };

@@ -1,7 +1,5 @@
 #include "exercises/TFrame_Tarvo_Uebungen.h"
 
-#include "ui_TFrame_Tarvo_Uebungen.h"
-
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "core/widgets/TPanel.h"
@@ -25,28 +23,9 @@
 
 TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     : QFrame(parent)
-    , ui(new Ui::TFrame_Tarvo_Uebungen)
     , Tasten_Filter(new TTasten_Filter(this))
 {
-    ui->setupUi(this);
-    Panel_1 = ui->Panel_1;
-    ListBox_Rechenart_waehlen = ui->ListBox_Rechenart_waehlen;
-    RadioGroup_Schwierigkeitsgrad = ui->RadioGroup_Schwierigkeitsgrad;
-    RichEdit_Einstellungen = ui->RichEdit_Einstellungen;
-    RadioGroup_Auswertung = ui->RadioGroup_Auswertung;
-    Button_Auswertung_reseten = ui->Button_Auswertung_reseten;
-    Splitter_2 = ui->Splitter_2;
-    Panel_2_1 = ui->Panel_2_1;
-    Panel_2_1_1 = ui->Panel_2_1_1;
-    Label_AUFG = ui->Label_AUFG;
-    Label_Aufgabenstellung = ui->Label_Aufgabenstellung;
-    MaskEdit_Schuelerloesung = ui->MaskEdit_Schuelerloesung;
-    Label_Hinweis = ui->Label_Hinweis;
-    Panel_2_1_3 = ui->Panel_2_1_3;
-    RichEdit_Erlaeterungen = ui->RichEdit_Erlaeterungen;
-    Frame_Auswertung_kurz1 = ui->Frame_Auswertung_kurz1;
-    Panel_2_2 = ui->Panel_2_2;
-    F_Auswertung2 = ui->F_Auswertung2;
+    setupUi(this);
     F_Auswertung2->Ablauf_setzen(Ablauf_);
 
     // The blank-padded texts line up only in the fixed-pitch font.
@@ -159,11 +138,6 @@ bool TFrame_Tarvo_Uebungen::eventFilter(QObject *watched, QEvent *event)
                 return true;
             }
     return QFrame::eventFilter(watched, event);
-}
-
-TFrame_Tarvo_Uebungen::~TFrame_Tarvo_Uebungen()
-{
-    delete ui;
 }
 
 void TFrame_Tarvo_Uebungen::Uebungen_initialisieren()
