@@ -42,7 +42,7 @@ TF_Auswertung::TF_Auswertung(QWidget *parent)
             &TProtokoll_Statistik_Ausgabe::Button_Statistik_druckenClick);
     connect(Button_Protokoll_drucken, &QPushButton::clicked, Ausgabe,
             &TProtokoll_Statistik_Ausgabe::Button_Protokoll_druckenClick);
-    connect(Sterne_Seite, &TF_Sterne_Seite::Bild_zeigen_geklickt, this, &TF_Auswertung::RadioGroup_Bild_zeigenClick);
+    connect(Sterne_Seite, &TF_Sterne_Seite::Bild_zeigen_geklickt, this, &TF_Auswertung::Bild_zeigen_geklickt);
 
     PageControl_Statistik_1->setAccessibleName(QStringLiteral("Große Auswertung"));
     RichEdit1->setAccessibleName(QStringLiteral("Protokoll"));

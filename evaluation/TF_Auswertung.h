@@ -35,7 +35,7 @@ public:
     void Grundwerte_Tabelle_zuruecksetzen(bool mit_Hinweis);
     // The smiley step for the difficulty of the last hand-over.
     void Sterne_aktualisieren();
-    // The picture choice; the main window routes the click through itself.
+    // What a click on the picture choice does; the main window routes the click through itself.
     void RadioGroup_Bild_zeigenClick();
     // The reset of both evaluations switches the picture choice without a click.
     void Bild_zeigen_setzen(int ItemIndex);
@@ -48,6 +48,10 @@ public:
     int Anzahl_Uebergaben() const { return Anzahl_Uebergaben_; }
 
     TProtokoll_Statistik_Ausgabe *Ausgabe;
+
+signals:
+    // A user click on the smiley page's picture choice, passed on to the owner.
+    void Bild_zeigen_geklickt();
 
 private:
     void Protokollzeile_anhaengen(const QString &Zeile);

@@ -36,14 +36,7 @@ TFrame_Auswertung_kurz::TFrame_Auswertung_kurz(QWidget *parent)
     Schriftfarbe_setzen(Edit_richtig_geloester_Aufgaben, QPalette::Text, Farbe_Hellgruen);
     Schriftfarbe_setzen(Edit_falsch_geloester_Aufgaben, QPalette::Text, Farbe_Rot);
 
-    connect(Button_Werte_zuruecksetzen, &QPushButton::clicked, this,
-            &TFrame_Auswertung_kurz::Button_Werte_zuruecksetzenClick);
-    anzeigen();
-}
-
-void TFrame_Auswertung_kurz::Werte_zuruecksetzen()
-{
-    Werte_.Werte_zuruecksetzen();
+    connect(Button_Werte_zuruecksetzen, &QPushButton::clicked, this, &TFrame_Auswertung_kurz::Zuruecksetzen_geklickt);
     anzeigen();
 }
 
@@ -51,11 +44,6 @@ void TFrame_Auswertung_kurz::Werte_zeigen(const TAuswertung_kurz_Werte &Werte)
 {
     Werte_ = Werte;
     anzeigen();
-}
-
-void TFrame_Auswertung_kurz::Button_Werte_zuruecksetzenClick()
-{
-    Werte_zuruecksetzen();
 }
 
 void TFrame_Auswertung_kurz::anzeigen()

@@ -60,19 +60,19 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     RadioGroup_Auswertung->setItems({QStringLiteral("sichtbar machen"), QStringLiteral("verdecken")});
     RadioGroup_Auswertung->setItemIndex(1);
 
-    connect(ListBox_Rechenart_waehlen, &TListBox::Click, this,
-            [this] { Einstellungen_uebernehmen(ListBox_Rechenart_waehlen); });
+    // The owner decides what these clicks do (the main window returns the focus afterwards).
+    connect(ListBox_Rechenart_waehlen, &TListBox::Click, this, &TFrame_Tarvo_Uebungen::Rechenart_geklickt);
     connect(RadioGroup_Schwierigkeitsgrad, &TRadioGroup::Click, this,
-            [this] { Einstellungen_uebernehmen(RadioGroup_Schwierigkeitsgrad); });
-    connect(RadioGroup_Auswertung, &TRadioGroup::Click, this, &TFrame_Tarvo_Uebungen::RadioGroup_AuswertungClick);
+            &TFrame_Tarvo_Uebungen::Schwierigkeitsgrad_geklickt);
+    connect(RadioGroup_Auswertung, &TRadioGroup::Click, this, &TFrame_Tarvo_Uebungen::Auswertung_geklickt);
+    connect(F_Auswertung2, &TF_Auswertung::Bild_zeigen_geklickt, this, &TFrame_Tarvo_Uebungen::Bild_zeigen_geklickt);
     connect(Button_Auswertung_reseten, &QPushButton::clicked, this,
             &TFrame_Tarvo_Uebungen::Button_Auswertung_resetenClick);
 
-    // Inside this frame the short evaluation's button is routed through here.
+    // The short evaluation's counts are the lesson's: its button resets them here.
     QPushButton *Kurz_Knopf = Frame_Auswertung_kurz1->Button_Werte_zuruecksetzen;
     Kurz_Knopf->setText(QStringLiteral("kurze Auswertung neu beginnen"));
-    disconnect(Kurz_Knopf, nullptr, Frame_Auswertung_kurz1, nullptr);
-    connect(Kurz_Knopf, &QPushButton::clicked, this,
+    connect(Frame_Auswertung_kurz1, &TFrame_Auswertung_kurz::Zuruecksetzen_geklickt, this,
             &TFrame_Tarvo_Uebungen::Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClick);
 
     MaskEdit_Schuelerloesung->installEventFilter(Tasten_Filter);

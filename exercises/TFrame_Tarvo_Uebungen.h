@@ -26,6 +26,14 @@ public:
     const TEinstellung_Aufgabe &Aufgabe() const { return Ablauf_.Aufgabe(); }
     const TAufgaben_Ergebnis &Aufgaben_Ergebnis() const { return Ablauf_.Aufgaben_Ergebnis(); }
 
+signals:
+    // User clicks on the settings and on the detailed evaluation's picture
+    // choice; the owner runs the operation that follows.
+    void Rechenart_geklickt();
+    void Schwierigkeitsgrad_geklickt();
+    void Auswertung_geklickt();
+    void Bild_zeigen_geklickt();
+
 public slots:
     void MaskEdit_SchuelerloesungKeyDown(int Taste, Qt::KeyboardModifiers Umschalttasten);
     void RadioGroup_AuswertungClick();
