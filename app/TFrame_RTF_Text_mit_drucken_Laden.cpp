@@ -3,7 +3,6 @@
 #include "app/Dokument_Texte.h"
 #include "app/TDialog_Abfrage_Drucken.h"
 #include "app/TDialog_Fehlermeldung_1.h"
-#include "app/TTarvo_Anwendung.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "core/widgets/Text_drucken.h"
@@ -131,8 +130,7 @@ void TFrame_RTF_Text_mit_drucken_Laden::Text_ausgeben(QTextEdit *Box, int Art, c
             Meldung->exec();
             return;
         }
-        if (const QString Fehler = Text_drucken(Box, Druckauftrag_Titel(Dokumentname)); !Fehler.isEmpty())
-            TTarvo_Anwendung::Fehler_melden(Fehler);
+        Text_drucken_mit_Fehlerbericht(Box, Druckauftrag_Titel(Dokumentname));
     } else if (Art == 2) {
         Text_speichern_mit_Dialog(this, Zeilen_der_Box(Box), Speichername_Vorschlag(Dokumentname),
                                   TUeberschreiben::mit_Warnung);
