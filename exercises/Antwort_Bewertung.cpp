@@ -100,17 +100,17 @@ TBewertung Antwort_bewerten(const TEinstellung_Aufgabe &A, std::int32_t Antwort)
     return B;
 }
 
-QStringList Einstellungs_Zeilen(int Rechenart, int Schwierigkeitsgrad)
+QStringList Einstellungs_Zeilen(TRechenart Rechenart, TSchwierigkeitsgrad Schwierigkeitsgrad)
 {
     static const QString Namen[4] = {QStringLiteral("Addition"), QStringLiteral("Subtraktion"),
                                      QStringLiteral("Multiplikation"), QStringLiteral("Division")};
     static const QString Grade[3] = {QStringLiteral("leicht : "), QStringLiteral("mittel : "),
                                      QStringLiteral("schwer : ")};
-    const int Punkte = Punkte_Tabelle(Rechenart + 1, Schwierigkeitsgrad + 1);
+    const int Punkte = Punkte_Tabelle(Nummer_von(Rechenart), Nummer_von(Schwierigkeitsgrad));
     return {QStringLiteral(" Eingestellte Werte:"),
             u' ' + QString(35, u'-'),
-            QStringLiteral(" Rechenart          : ") + Namen[Rechenart],
-            QStringLiteral(" Schwierigkeitsgrad : ") + Grade[Schwierigkeitsgrad] + Integer_zu_Text(Punkte)
+            QStringLiteral(" Rechenart          : ") + Namen[int(Rechenart)],
+            QStringLiteral(" Schwierigkeitsgrad : ") + Grade[int(Schwierigkeitsgrad)] + Integer_zu_Text(Punkte)
                 + QStringLiteral(" Punkt(e)")};
 }
 

@@ -27,15 +27,15 @@ void Division_ziehen(TEinstellung_Aufgabe &A)
     std::int32_t Divisor = 1;
     std::int32_t Quotient = 1;
     switch (A.Schwierigkeitsgrad) {
-    case 0:
+    case TSchwierigkeitsgrad::leicht:
         Divisor = Z(false, 10);
         Quotient = Z(false, 10);
         break;
-    case 1:
+    case TSchwierigkeitsgrad::mittel:
         Quotient = Z_bis(true, 10, [](std::int32_t q) { return q != 1; });
         Divisor = Z_bis(false, 20, [](std::int32_t d) { return d >= 5 && d <= 14; });
         break;
-    default:
+    case TSchwierigkeitsgrad::schwer:
         Quotient = Z_bis(false, 10, [](std::int32_t q) { return q != 1; });
         Divisor = Z_bis(false, 20, [](std::int32_t d) { return d >= 11; });
         break;
@@ -49,15 +49,15 @@ void Multiplikation_ziehen(TEinstellung_Aufgabe &A)
 {
     const auto mindestens = [](std::int32_t Grenze) { return [Grenze](std::int32_t z) { return z >= Grenze; }; };
     switch (A.Schwierigkeitsgrad) {
-    case 0:
+    case TSchwierigkeitsgrad::leicht:
         A.Zahl_1 = Z(true, 10);
         A.Zahl_2 = Z(true, 10);
         break;
-    case 1:
+    case TSchwierigkeitsgrad::mittel:
         A.Zahl_1 = Z_bis(false, 20, mindestens(12));
         A.Zahl_2 = Z_bis(false, 12, mindestens(6));
         break;
-    default:
+    case TSchwierigkeitsgrad::schwer:
         A.Zahl_1 = Z_bis(false, 20, mindestens(12));
         A.Zahl_2 = Z_bis(false, 15, mindestens(6));
         break;
@@ -68,15 +68,15 @@ void Summe_ziehen(TEinstellung_Aufgabe &A)
 {
     const auto ab_12 = [](std::int32_t z) { return z >= 12; };
     switch (A.Schwierigkeitsgrad) {
-    case 0:
+    case TSchwierigkeitsgrad::leicht:
         A.Zahl_1 = Z(true, 10);
         A.Zahl_2 = Z(true, 10);
         break;
-    case 1:
+    case TSchwierigkeitsgrad::mittel:
         A.Zahl_1 = Z(false, 30);
         A.Zahl_2 = Z(false, 15);
         break;
-    default:
+    case TSchwierigkeitsgrad::schwer:
         A.Zahl_1 = Z_bis(false, 30, ab_12);
         A.Zahl_2 = Z_bis(false, 30, ab_12);
         break;
@@ -104,7 +104,7 @@ QString Aufgabenstellung_Text(const TEinstellung_Aufgabe &A)
         + QStringLiteral(") = ");
 }
 
-QChar Rechenzeichen_von(int Rechenart)
+QChar Rechenzeichen_von(TRechenart Rechenart)
 {
-    return QStringLiteral("+-*:").at(Rechenart);
+    return QStringLiteral("+-*:").at(int(Rechenart));
 }

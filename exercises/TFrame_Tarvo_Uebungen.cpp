@@ -183,8 +183,8 @@ void TFrame_Tarvo_Uebungen::Uebungen_initialisieren()
 
 void TFrame_Tarvo_Uebungen::Einstellungen_uebernehmen(QObject *Sender)
 {
-    const int Rechenart = qMax(0, ListBox_Rechenart_waehlen->currentRow());
-    const int Grad = qMax(0, RadioGroup_Schwierigkeitsgrad->ItemIndex());
+    const auto Rechenart = TRechenart(qMax(0, ListBox_Rechenart_waehlen->currentRow()));
+    const auto Grad = TSchwierigkeitsgrad(qMax(0, RadioGroup_Schwierigkeitsgrad->ItemIndex()));
     const TEinstellungs_Folgen Folgen = Ablauf_.Einstellungen_aendern(Rechenart, Grad);
     RichEdit_Einstellungen->setPlainText(Folgen.Einstellungs_Zeilen.join(u'\n'));
     if (Folgen.Leerzeile_faellig)

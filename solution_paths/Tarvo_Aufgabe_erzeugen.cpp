@@ -9,17 +9,17 @@ void Zahlen_erzeugen(TEinstellung_Aufgabe &Einstellung, QStringList &Memo1)
     bool mit_Null = false;
     std::int32_t Betrag_max = 10;
     switch (Einstellung.Schwierigkeitsgrad) {
-    case 0:
+    case TSchwierigkeitsgrad::leicht:
         Memo1 << QStringLiteral("leichte Aufgabe:") << QString()
               << QStringLiteral("Zahlen aus : -10..-1,+1..+10");
         break;
-    case 1:
+    case TSchwierigkeitsgrad::mittel:
         mit_Null = true;
         Betrag_max = 20;
         Memo1 << QStringLiteral("mittelschwere Aufgabe:") << QString()
               << QStringLiteral("Zahlen aus : -20..+20");
         break;
-    default:
+    case TSchwierigkeitsgrad::schwer:
         mit_Null = true;
         Betrag_max = 99;
         Memo1 << QStringLiteral("schwere Aufgabe:") << QString()
@@ -36,14 +36,14 @@ void Zahlen_erzeugen_Division(TEinstellung_Aufgabe &Einstellung, QStringList &Me
     std::int32_t Quotient = 1;
     std::int32_t Divisor = 1;
     switch (Einstellung.Schwierigkeitsgrad) {
-    case 0:
+    case TSchwierigkeitsgrad::leicht:
         Memo1 << QStringLiteral("leichte Aufgabe:") << QString()
               << QStringLiteral("Dividend aus:-100..-1,+1..+100")
               << QStringLiteral("Divisor  aus:- 10..-1,+1..+ 10");
         Zufallszahl(false, false, 10, Divisor);
         Zufallszahl(false, false, 10, Quotient);
         break;
-    case 1:
+    case TSchwierigkeitsgrad::mittel:
         Memo1 << QStringLiteral("mittelschwere Aufgabe:") << QString()
               << QStringLiteral("Dividend aus:-200..+200")
               << QStringLiteral("Divisor  aus:-20..-5,+5..+20");
@@ -54,7 +54,7 @@ void Zahlen_erzeugen_Division(TEinstellung_Aufgabe &Einstellung, QStringList &Me
             Zufallszahl(false, false, 20, Divisor);
         while (Divisor < 5);
         break;
-    default:
+    case TSchwierigkeitsgrad::schwer:
         Memo1 << QStringLiteral("schwere Aufgabe:") << QString()
               << QStringLiteral("Dividend aus:-400..+400")
               << QStringLiteral("Divisor  aus:-20..-11,+11..+20");
@@ -74,13 +74,13 @@ void Zahlen_erzeugen_Division(TEinstellung_Aufgabe &Einstellung, QStringList &Me
 void Aufgabe_berechnen(TEinstellung_Aufgabe &Einstellung)
 {
     Ergebnis_berechnen(Einstellung);
-    Einstellung.schrittweise = Einstellung.Loesungsausgabe == 2;
+    Einstellung.schrittweise = Einstellung.Loesungsausgabe == TLoesungsausgabe::schrittweise;
     Einstellung.Ueberschrift = QStringLiteral("Aufgabe");
 }
 
 void Aufgabe_erzeugen(TEinstellung_Aufgabe &Einstellung, QStringList &Memo1)
 {
-    if (Einstellung.Rechenart == 3)
+    if (Einstellung.Rechenart == TRechenart::Division)
         Zahlen_erzeugen_Division(Einstellung, Memo1);
     else
         Zahlen_erzeugen(Einstellung, Memo1);
