@@ -2,6 +2,7 @@
 
 #include "ui_TFrame_Tarvo_Uebungen.h"
 
+#include "core/Aufgaben_Namen.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "core/widgets/TPanel.h"
@@ -75,8 +76,9 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     Splitter_2->setStretchFactor(0, 0);
     Splitter_2->setStretchFactor(1, 1);
 
-    RadioGroup_Schwierigkeitsgrad->setItems(
-        {QStringLiteral("leicht"), QStringLiteral("mittel"), QStringLiteral("schwer")});
+    RadioGroup_Schwierigkeitsgrad->setItems({Schwierigkeitsgrad_Name(TSchwierigkeitsgrad::leicht),
+                                             Schwierigkeitsgrad_Name(TSchwierigkeitsgrad::mittel),
+                                             Schwierigkeitsgrad_Name(TSchwierigkeitsgrad::schwer)});
     RadioGroup_Schwierigkeitsgrad->setItemIndex(0);
     RadioGroup_Auswertung->setItems({QStringLiteral("sichtbar machen"), QStringLiteral("verdecken")});
     RadioGroup_Auswertung->setItemIndex(1);
