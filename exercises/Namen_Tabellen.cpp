@@ -28,11 +28,13 @@ const QString &Schwierigkeitsgrad_Namen(int Schwierigkeitsgrad)
 
 std::uint8_t Punkte_Tabelle(int Rechenart, int Schwierigkeitsgrad)
 {
-    return Punkte[Rechenart - 1][Schwierigkeitsgrad - 1];
+    return Punkte[std::size_t(Code_von_Nummer<TRechenart>(Rechenart))]
+                 [std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(Schwierigkeitsgrad))];
 }
 
 const QString &Punkte_Texte(int Rechenart, int Schwierigkeitsgrad)
 {
-    const auto &Zeile = Rechenart <= 2 ? Punkte_einfach : Punkte_dreifach;
-    return Zeile.at(std::size_t(Schwierigkeitsgrad - 1));
+    const TRechenart R = Code_von_Nummer<TRechenart>(Rechenart);
+    const auto &Zeile = R == TRechenart::Addition || R == TRechenart::Subtraktion ? Punkte_einfach : Punkte_dreifach;
+    return Zeile.at(std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(Schwierigkeitsgrad)));
 }
