@@ -108,8 +108,7 @@ QStringList Einstellungs_Zeilen(TRechenart Rechenart, TSchwierigkeitsgrad Schwie
             u' ' + QString(35, u'-'),
             QStringLiteral(" Rechenart          : ") + Rechenart_Name(Rechenart),
             QStringLiteral(" Schwierigkeitsgrad : ") + Schwierigkeitsgrad_Name(Schwierigkeitsgrad) + QStringLiteral(" : ")
-                + Integer_zu_Text(Punkte)
-                + QStringLiteral(" Punkt(e)")};
+                + Integer_zu_Text(Punkte) + QStringLiteral(" Punkt(e)")};
 }
 
 TTasten_Wirkung Tasten_Wirkung(int Taste, Qt::KeyboardModifiers Umschalttasten)
