@@ -2,8 +2,9 @@
 
 #include "ui_TDlg_Protokoll_Auswertung_speichern_drucken.h"
 
+#include "evaluation/Ausgabe_Wahl.h"
+
 #include <QDialog>
-#include <cstdint>
 
 // Asks which of the six print and save actions to run on protocol and
 // statistics. Auswahl is only meaningful after the dialog closed with OK.
@@ -14,19 +15,19 @@ class TDlg_Protokoll_Auswertung_speichern_drucken : public QDialog,
 public:
     explicit TDlg_Protokoll_Auswertung_speichern_drucken(QWidget *parent = nullptr);
 
-    std::int32_t Auswahl = 0;
+    TProtokoll_Wahl Auswahl = TProtokoll_Wahl::keine;
 
 public slots:
-    void Btn_Protokoll_druckenClick() { Waehlen(1); }
-    void Btn_Auswertung_druckenClick() { Waehlen(2); }
-    void Btn_Auswertung_Protokoll_druckenClick() { Waehlen(3); }
-    void Btn_Protokoll_speichernClick() { Waehlen(4); }
-    void Btn_Auswertung_speichernClick() { Waehlen(5); }
-    void Btn_Auswertung_Protokoll_speichernClick() { Waehlen(6); }
+    void Btn_Protokoll_druckenClick() { Waehlen(TProtokoll_Wahl::Protokoll_drucken); }
+    void Btn_Auswertung_druckenClick() { Waehlen(TProtokoll_Wahl::Statistik_drucken); }
+    void Btn_Auswertung_Protokoll_druckenClick() { Waehlen(TProtokoll_Wahl::Protokoll_und_Statistik_drucken); }
+    void Btn_Protokoll_speichernClick() { Waehlen(TProtokoll_Wahl::Protokoll_speichern); }
+    void Btn_Auswertung_speichernClick() { Waehlen(TProtokoll_Wahl::Statistik_speichern); }
+    void Btn_Auswertung_Protokoll_speichernClick() { Waehlen(TProtokoll_Wahl::Protokoll_und_Statistik_speichern); }
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void Waehlen(std::int32_t Nummer);
+    void Waehlen(TProtokoll_Wahl Wahl);
 };

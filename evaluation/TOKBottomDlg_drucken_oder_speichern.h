@@ -2,18 +2,18 @@
 
 #include "ui_TOKBottomDlg_drucken_oder_speichern.h"
 
-#include <QDialog>
-#include <cstdint>
+#include "evaluation/Ausgabe_Wahl.h"
 
-// Asks whether a text is to be printed or saved: Auswahl 0 cancelled,
-// 1 print, 2 save.
+#include <QDialog>
+
+// Asks whether a text is to be printed or saved.
 class TOKBottomDlg_drucken_oder_speichern : public QDialog, public Ui::TOKBottomDlg_drucken_oder_speichern
 {
     Q_OBJECT
 public:
     explicit TOKBottomDlg_drucken_oder_speichern(QWidget *parent = nullptr);
 
-    std::uint8_t Auswahl = 0;
+    TAusgabe_Art Auswahl = TAusgabe_Art::abgebrochen;
 
 public slots:
     void Button_druckenClick();

@@ -118,10 +118,10 @@ void TF_Tarvo::Initialisieren(QObject *)
 
 void TF_Tarvo::A_Einstellungen_uebernehmenExecute(QObject *)
 {
-    Einstellung.Rechenart = std::uint8_t(qMax(0, ListBox_Operation->currentRow()));
-    Einstellung.Schwierigkeitsgrad = std::uint8_t(qMax(0, RadioGroup_Schwierigkeitsgrad->ItemIndex()));
-    Einstellung.Loesungsweg = std::uint8_t(qMax(0, RadioGroup_Loesungsweg->ItemIndex()));
-    Einstellung.Loesungsausgabe = std::uint8_t(qMax(0, RadioGroup_Loesungsausgabe->ItemIndex()));
+    Einstellung.Rechenart = TRechenart(qMax(0, ListBox_Operation->currentRow()));
+    Einstellung.Schwierigkeitsgrad = TSchwierigkeitsgrad(qMax(0, RadioGroup_Schwierigkeitsgrad->ItemIndex()));
+    Einstellung.Loesungsweg = TLoesungsweg(qMax(0, RadioGroup_Loesungsweg->ItemIndex()));
+    Einstellung.Loesungsausgabe = TLoesungsausgabe(qMax(0, RadioGroup_Loesungsausgabe->ItemIndex()));
 
     if (Ausgabe_Regeln(Einstellung.Loesungsausgabe).Button_loesen_sichtbar) {
         Button_Aufgabe_loesen->show();
