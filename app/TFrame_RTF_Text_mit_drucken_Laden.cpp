@@ -1,11 +1,8 @@
 #include "app/TFrame_RTF_Text_mit_drucken_Laden.h"
 
-#include "ui_TFrame_RTF_Text_mit_drucken_Laden.h"
-
 #include "app/Dokument_Texte.h"
 #include "app/TDialog_Abfrage_Drucken.h"
 #include "app/TDialog_Fehlermeldung_1.h"
-#include "app/TTarvo_Anwendung.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "core/widgets/Text_drucken.h"
@@ -38,16 +35,8 @@ QAction *Eintrag(QMenu *Menue, const char *Name, QAction *Gebunden)
 
 TFrame_RTF_Text_mit_drucken_Laden::TFrame_RTF_Text_mit_drucken_Laden(QWidget *parent)
     : QWidget(parent)
-    , ui(new Ui::TFrame_RTF_Text_mit_drucken_Laden)
 {
-    ui->setupUi(this);
-    Panel1 = ui->Panel1;
-    Panel2 = ui->Panel2;
-    Panel3 = ui->Panel3;
-    Button_drucken_und_laden = ui->Button_drucken_und_laden;
-    Button_drucken = ui->Button_drucken;
-    Button_laden = ui->Button_laden;
-    RichEdit1 = ui->RichEdit1;
+    setupUi(this);
 
     Hintergrund_setzen(Panel2, Farbe_Grau);
     RichEdit1->setFont(Schrift_Courier_fett(16));
@@ -88,11 +77,6 @@ TFrame_RTF_Text_mit_drucken_Laden::TFrame_RTF_Text_mit_drucken_Laden(QWidget *pa
     });
 }
 
-TFrame_RTF_Text_mit_drucken_Laden::~TFrame_RTF_Text_mit_drucken_Laden()
-{
-    delete ui;
-}
-
 void TFrame_RTF_Text_mit_drucken_Laden::Einrichten(const QString &Dokumentname, bool Knopfleiste_sichtbar, int Modus)
 {
     m_Dokumentname = Dokumentname;
@@ -113,25 +97,25 @@ void TFrame_RTF_Text_mit_drucken_Laden::Action_Text_drucken_oder_ladenExecute()
 {
     if (!Dlg_drucken_oder_speichern || Dlg_drucken_oder_speichern->exec() != QDialog::Accepted)
         return;
-    if (Dlg_drucken_oder_speichern->Auswahl == 1)
-        Text_ausgeben(RichEdit1, 1, m_Dokumentname);
-    else if (Dlg_drucken_oder_speichern->Auswahl == 2)
-        Text_ausgeben(RichEdit1, 2, m_Dokumentname);
+    if (Dlg_drucken_oder_speichern->Auswahl == TAusgabe_Art::drucken)
+        Text_ausgeben(RichEdit1, TAusgabe_Art::drucken, m_Dokumentname);
+    else if (Dlg_drucken_oder_speichern->Auswahl == TAusgabe_Art::speichern)
+        Text_ausgeben(RichEdit1, TAusgabe_Art::speichern, m_Dokumentname);
 }
 
 void TFrame_RTF_Text_mit_drucken_Laden::Action_Text_druckenExecute()
 {
-    Text_ausgeben(RichEdit1, 1, m_Dokumentname);
+    Text_ausgeben(RichEdit1, TAusgabe_Art::drucken, m_Dokumentname);
 }
 
 void TFrame_RTF_Text_mit_drucken_Laden::Action_Text_ladenExecute()
 {
-    Text_ausgeben(RichEdit1, 2, m_Dokumentname);
+    Text_ausgeben(RichEdit1, TAusgabe_Art::speichern, m_Dokumentname);
 }
 
-void TFrame_RTF_Text_mit_drucken_Laden::Text_ausgeben(QTextEdit *Box, int Art, const QString &Dokumentname)
+void TFrame_RTF_Text_mit_drucken_Laden::Text_ausgeben(QTextEdit *Box, TAusgabe_Art Art, const QString &Dokumentname)
 {
-    if (Art == 1) {
+    if (Art == TAusgabe_Art::drucken) {
         if (!Dialog_Abfrage_Drucken || Dialog_Abfrage_Drucken->exec() != QDialog::Accepted)
             return;
         if (Zeilen_der_Box(Box).isEmpty()) {
@@ -146,9 +130,8 @@ void TFrame_RTF_Text_mit_drucken_Laden::Text_ausgeben(QTextEdit *Box, int Art, c
             Meldung->exec();
             return;
         }
-        if (const QString Fehler = Text_drucken(Box, Druckauftrag_Titel(Dokumentname)); !Fehler.isEmpty())
-            TTarvo_Anwendung::Fehler_melden(Fehler);
-    } else if (Art == 2) {
+        Text_drucken_mit_Fehlerbericht(Box, Druckauftrag_Titel(Dokumentname));
+    } else if (Art == TAusgabe_Art::speichern) {
         Text_speichern_mit_Dialog(this, Zeilen_der_Box(Box), Speichername_Vorschlag(Dokumentname),
                                   TUeberschreiben::mit_Warnung);
     }

@@ -1,7 +1,6 @@
 #include "evaluation/F_Auswertung_Tabelle_0_Datei.h"
 
-#include "ui_F_Auswertung_Tabelle_0_Datei.h"
-
+#include "core/Aufgaben_Namen.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "core/Zugang_Texte.h"
@@ -15,18 +14,8 @@
 
 TF_Auswertung_Tabelle_0::TF_Auswertung_Tabelle_0(QWidget *parent)
     : QFrame(parent)
-    , ui(new Ui::TF_Auswertung_Tabelle_0)
 {
-    ui->setupUi(this);
-    Panel_1 = ui->Panel_1;
-    Panel_Beschreibung = ui->Panel_Beschreibung;
-    RichEdit_Text = ui->RichEdit_Text;
-    ScrollBar_Text = ui->ScrollBar_Text;
-    StringGrid_Auswertung_0 = ui->StringGrid_Auswertung_0;
-    Panel1 = ui->Panel1;
-    Panel_2 = ui->Panel_2;
-    Panel_3 = ui->Panel_3;
-    ProgressBar_Aufgabendarstellung = ui->ProgressBar_Aufgabendarstellung;
+    setupUi(this);
 
     setFont(Schrift_Courier_fett(13));
     Hintergrund_setzen(this, Farbe_Silber);
@@ -41,18 +30,13 @@ TF_Auswertung_Tabelle_0::TF_Auswertung_Tabelle_0(QWidget *parent)
     G->Standard_Spaltenbreite_setzen(108);
     G->Groesse_setzen(Tabelle_0_Spalten, Tabelle_0_Zeilen, Tabelle_0_feste_Spalten, Tabelle_0_feste_Zeilen);
     // The longest operation name must not be cut.
-    G->Spalte_passend_fuer(0, QStringLiteral("Multiplikation"));
+    G->Spalte_passend_fuer(0, Rechenart_Name(TRechenart::Multiplikation));
     connect(G, &QTableWidget::cellClicked, this, [this](int, int) { StringGrid_Auswertung_0Click(StringGrid_Auswertung_0); });
 
     G->setAccessibleName(Tabelle_Reiter_Name(0));
     G->setAccessibleDescription(Panel_1->Caption());
     RichEdit_Text->setAccessibleName(QStringLiteral("Beschreibung der Tabelle"));
     ProgressBar_Aufgabendarstellung->setAccessibleName(QStringLiteral("Anteil richtig gelöster Aufgaben"));
-}
-
-TF_Auswertung_Tabelle_0::~TF_Auswertung_Tabelle_0()
-{
-    delete ui;
 }
 
 int TF_Auswertung_Tabelle_0::aktuelle_Zeile() const

@@ -1,7 +1,6 @@
 #include "evaluation/TF_Sterne_Seite.h"
 
-#include "ui_TF_Sterne_Seite.h"
-
+#include "core/Aufgaben_Codes.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/Kontrast.h"
 #include "core/widgets/Schriften.h"
@@ -30,19 +29,8 @@ bool Schriftart_vorhanden(const QString &Familie)
 
 TF_Sterne_Seite::TF_Sterne_Seite(QWidget *parent)
     : QWidget(parent)
-    , ui(std::make_unique<Ui::TF_Sterne_Seite>())
 {
-    ui->setupUi(this);
-    Panel1 = ui->Panel1;
-    Panel3 = ui->Panel3;
-    RichEdit4 = ui->RichEdit4;
-    RadioGroup_Bild_zeigen = ui->RadioGroup_Bild_zeigen;
-    Panel_Sterne_1 = ui->Panel_Sterne_1;
-    RichEdit_Sterne_1 = ui->RichEdit_Sterne_1;
-    Panel_Sterne_2 = ui->Panel_Sterne_2;
-    RichEdit_Sterne_2 = ui->RichEdit_Sterne_2;
-    Panel_Sterne_3 = ui->Panel_Sterne_3;
-    RichEdit_Sterne_3 = ui->RichEdit_Sterne_3;
+    setupUi(this);
 
     Panel3->setFarbe(Farbe_Silber);
     RichEdit4->setFont(Schrift_Sans_Serif(13, true));
@@ -77,18 +65,16 @@ TF_Sterne_Seite::TF_Sterne_Seite(QWidget *parent)
     }
 }
 
-TF_Sterne_Seite::~TF_Sterne_Seite() = default;
-
 TPanel *TF_Sterne_Seite::Ueberschrift(int Schwierigkeitsgrad) const
 {
     TPanel *const Zeilen[] = {Panel_Sterne_1, Panel_Sterne_2, Panel_Sterne_3};
-    return Zeilen[Schwierigkeitsgrad - 1];
+    return Zeilen[std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(Schwierigkeitsgrad))];
 }
 
 QTextEdit *TF_Sterne_Seite::Smily_Box(int Schwierigkeitsgrad) const
 {
     QTextEdit *const Boxen[] = {RichEdit_Sterne_1, RichEdit_Sterne_2, RichEdit_Sterne_3};
-    return Boxen[Schwierigkeitsgrad - 1];
+    return Boxen[std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(Schwierigkeitsgrad))];
 }
 
 void TF_Sterne_Seite::Smily_Box_gestalten(QTextEdit *Box, const TSterne_record &Sterne)
@@ -128,10 +114,11 @@ void TF_Sterne_Seite::Sterne_aktualisieren(const TSterne_record &Sterne, int Sch
     Smily_Box_gestalten(Box, Sterne);
     if (neuer_Smily) {
         const TSmily_Darstellung D = Smily_Darstellung(Sterne, Schriftart_vorhanden(Sterne.Schriftart));
-        Box->setPlainText(Smily_Zeile(D.Zeichen, Sterne.Anzahl_Smily[Schwierigkeitsgrad - 1]));
+        const std::uint8_t Anzahl = Sterne.Anzahl_Smily[std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(Schwierigkeitsgrad))];
+        Box->setPlainText(Smily_Zeile(D.Zeichen, Anzahl));
         Smily_Umriss_setzen(Box);
         // The glyphs read as letters; the count is what the pupil earned.
-        Box->setAccessibleDescription(Smily_Box_Beschreibung(Sterne.Anzahl_Smily[Schwierigkeitsgrad - 1]));
+        Box->setAccessibleDescription(Smily_Box_Beschreibung(Anzahl));
     }
     Ueberschrift(Schwierigkeitsgrad)->setCaption(Sterne_Ueberschrift_mit_Stand(Sterne, Schwierigkeitsgrad));
 

@@ -1,27 +1,19 @@
 #pragma once
 
+#include "ui_TOKBottomDlg_drucken_oder_speichern.h"
+
+#include "evaluation/Ausgabe_Wahl.h"
+
 #include <QDialog>
-#include <cstdint>
 
-class QPushButton;
-class QTextEdit;
-namespace Ui { class TOKBottomDlg_drucken_oder_speichern; }
-
-// Asks whether a text is to be printed or saved: Auswahl 0 cancelled,
-// 1 print, 2 save.
-class TOKBottomDlg_drucken_oder_speichern : public QDialog
+// Asks whether a text is to be printed or saved.
+class TOKBottomDlg_drucken_oder_speichern : public QDialog, public Ui::TOKBottomDlg_drucken_oder_speichern
 {
     Q_OBJECT
 public:
     explicit TOKBottomDlg_drucken_oder_speichern(QWidget *parent = nullptr);
-    ~TOKBottomDlg_drucken_oder_speichern() override;
 
-    std::uint8_t Auswahl = 0;
-
-    QTextEdit *RichEdit1;
-    QPushButton *Button_drucken;
-    QPushButton *Button_speichern;
-    QPushButton *CancelBtn;
+    TAusgabe_Art Auswahl = TAusgabe_Art::abgebrochen;
 
 public slots:
     void Button_druckenClick();
@@ -32,7 +24,4 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-
-private:
-    Ui::TOKBottomDlg_drucken_oder_speichern *ui;
 };

@@ -12,9 +12,9 @@ using Feldart = TLoesungsschritt_Daten::TZahlenfeld;
 TEinstellung_Aufgabe Aufgabe(int Rechenart, int Zahl_1, int Zahl_2, int Loesungsweg = 1)
 {
     TEinstellung_Aufgabe A;
-    A.Rechenart = std::uint8_t(Rechenart);
-    A.Loesungsweg = std::uint8_t(Loesungsweg);
-    A.Loesungsausgabe = 0;
+    A.Rechenart = TRechenart(Rechenart);
+    A.Loesungsweg = TLoesungsweg(Loesungsweg);
+    A.Loesungsausgabe = TLoesungsausgabe::direkt;
     A.Zahl_1 = Zahl_1;
     A.Zahl_2 = Zahl_2;
     Aufgabe_berechnen(A);
@@ -233,9 +233,9 @@ private slots:
                 for (int Weg_Art = 0; Weg_Art < 2; ++Weg_Art)
                     for (int n = 0; n < 400; ++n) {
                         TEinstellung_Aufgabe A;
-                        A.Rechenart = std::uint8_t(Rechenart);
-                        A.Schwierigkeitsgrad = std::uint8_t(Grad);
-                        A.Loesungsweg = std::uint8_t(Weg_Art);
+                        A.Rechenart = TRechenart(Rechenart);
+                        A.Schwierigkeitsgrad = TSchwierigkeitsgrad(Grad);
+                        A.Loesungsweg = TLoesungsweg(Weg_Art);
                         QStringList Memo;
                         Aufgabe_erzeugen(A, Memo);
                         const auto Weg = Loesungsweg_bauen(A);
