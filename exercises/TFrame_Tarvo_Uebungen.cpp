@@ -165,6 +165,10 @@ void TFrame_Tarvo_Uebungen::Einstellungen_uebernehmen(QObject *Sender)
     const auto Rechenart = TRechenart(qMax(0, ListBox_Rechenart_waehlen->currentRow()));
     const auto Grad = TSchwierigkeitsgrad(qMax(0, RadioGroup_Schwierigkeitsgrad->ItemIndex()));
     const TEinstellungs_Folgen Folgen = Ablauf_.Einstellungen_aendern(Rechenart, Grad);
+    // Before the evaluation's many changes, which would delay it; starting
+    // the lesson is no change the pupil made.
+    if (Sender != this)
+        Ansage->Ansagen(Folgen.neue_Aufgabe.Ansage);
     RichEdit_Einstellungen->setPlainText(Folgen.Einstellungs_Zeilen.join(u'\n'));
     if (Folgen.Leerzeile_faellig)
         F_Auswertung2->Protokoll_Leerzeile_anhaengen();
@@ -172,9 +176,6 @@ void TFrame_Tarvo_Uebungen::Einstellungen_uebernehmen(QObject *Sender)
         F_Auswertung2->Grundwerte_Tabelle_zuruecksetzen(true);
     F_Auswertung2->Uebergabe_zeigen(Folgen.Auswertung, Sender);
     Aufgabe_zeigen(Folgen.neue_Aufgabe);
-    // Starting the lesson is no change the pupil made.
-    if (Sender != this)
-        Ansage->Ansagen(Folgen.neue_Aufgabe.Ansage);
 }
 
 void TFrame_Tarvo_Uebungen::Neue_Aufgabe()
@@ -228,14 +229,16 @@ void TFrame_Tarvo_Uebungen::Antwort_bewerten_und_weitergeben()
         Ansage->Ansagen(Keine_Zahl_Ansage(Ablauf_.Aufgabe()));
         return;
     }
+    // The screen reader takes the changes in turn: the verdict is spoken
+    // after the field's own change (whose echo would cut it short) and
+    // before the evaluations' many, which would delay it.
+    MaskEdit_Schuelerloesung->clear();
+    Ansage->Ansagen(Folgen->Ansage);
     RichEdit_Erlaeterungen->setPlainText(Folgen->Erlaeuterungen.join(u'\n'));
     Bewertung_zeigen(Folgen->Farbe, Folgen->Vorlese_Text);
     F_Auswertung2->Uebergabe_zeigen(Folgen->Auswertung, MaskEdit_Schuelerloesung);
     Frame_Auswertung_kurz1->Werte_zeigen(Ablauf_.Kurz());
-    MaskEdit_Schuelerloesung->clear();
     Aufgabe_zeigen(Folgen->neue_Aufgabe);
-    // Last, so that no later change interrupts it.
-    Ansage->Ansagen(Folgen->Ansage);
 }
 
 void TFrame_Tarvo_Uebungen::RadioGroup_AuswertungClick()
