@@ -6,6 +6,7 @@
 
 #include <QFrame>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -45,6 +46,8 @@ public:
     TFrame_Auswertung_kurz *Frame_Auswertung_kurz1;
     QFrame *Panel_2_2;
     TF_Auswertung *F_Auswertung2;
+    // Opens the judged task's solution path; enabled once an answer was judged.
+    QAction *A_Rechenweg_zeigen;
 
     void Uebungen_initialisieren();
     void Einstellungen_uebernehmen(QObject *Sender = nullptr);
@@ -59,6 +62,11 @@ public slots:
     void RadioGroup_AuswertungClick();
     void Button_Auswertung_resetenClick();
     void Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClick();
+    void A_Rechenweg_zeigenExecute();
+
+signals:
+    // The pupil asks for the solution path of the last judged task.
+    void Rechenweg_gewuenscht(const TEinstellung_Aufgabe &Aufgabe);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -70,6 +78,7 @@ private:
     // Colours the verdict panel and says in words what the colour means.
     void Bewertung_zeigen(TFarbe Farbe, const QString &Vorlese_Text);
     void Aufgabe_zeigen(const TAufgaben_Anzeige &Aufgabe);
+    void Rechenweg_freigeben();
 
     Ui::TFrame_Tarvo_Uebungen *ui;
     TTasten_Filter *Tasten_Filter;

@@ -8,6 +8,12 @@ QString Aufgabe_Beschreibung(const TEinstellung_Aufgabe &A)
         + QStringLiteral(") =");
 }
 
+QString Antwortfeld_Beschreibung(const TEinstellung_Aufgabe &A, bool Aufgabe_beurteilt)
+{
+    const QString Aufgabe = Aufgabe_Beschreibung(A);
+    return Aufgabe_beurteilt ? Aufgabe + QStringLiteral(" F2 zeigt den Rechenweg der alten Aufgabe.") : Aufgabe;
+}
+
 QString Bewertung_Vorlese_Text(const QStringList &Erlaeuterungen)
 {
     QStringList Teile;
