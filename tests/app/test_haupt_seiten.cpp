@@ -182,6 +182,9 @@ private slots:
                                                QStringLiteral("(%1)-(%2)").arg(Beurteilt.STR_Zahl_1, Beurteilt.STR_Zahl_2)}));
         // Step by step: the next row waits covered for the pupil.
         QVERIFY(Wege->F_Tarvo_Loesungsweg1->F_Tarvo_Loesungsschritt2->verdeckt());
+        // The page's own next task is drawn again, under the chosen settings.
+        QTest::mouseClick(Wege->Button_Aufgabe_stellen, Qt::LeftButton);
+        QCOMPARE(Zeile->Zeilen().value(0), QStringLiteral("mittelschwere Aufgabe:"));
 
         // Back with Ctrl+Shift+Tab: the answer field has the focus, nothing changed.
         QVERIFY(QApplication::focusWidget() != Feld);
@@ -197,11 +200,11 @@ private slots:
         QCOMPARE(Uebung->Aufgabe().Zahl_1, Naechste.Zahl_1);
         QCOMPARE(Uebung->Aufgabe().Zahl_2, Naechste.Zahl_2);
 
-        // The accessible action does the same, once per request.
-        const int Geklickt = Wege->Einstellung.Zahl_1;
+        // The accessible action does the same.
         Erklaerung->actionInterface()->doAction(Eintrag);
         QCOMPARE(Fenster->PageControl1->currentIndex(), 1);
-        QCOMPARE(Wege->Einstellung.Zahl_1, Geklickt);
+        QCOMPARE(Zeile->Zeilen().value(0), QStringLiteral("Aufgabe aus der Übung:"));
+        QCOMPARE(Zeile->F_Ganzform_ohne_VZ1->Text(), Zahl_geklammert(Beurteilt.Zahl_1));
         Fenster->PageControl1->setCurrentIndex(0);
 
         // Both evaluations reset: the judged task is gone.
