@@ -113,25 +113,25 @@ void TFrame_RTF_Text_mit_drucken_Laden::Action_Text_drucken_oder_ladenExecute()
 {
     if (!Dlg_drucken_oder_speichern || Dlg_drucken_oder_speichern->exec() != QDialog::Accepted)
         return;
-    if (Dlg_drucken_oder_speichern->Auswahl == 1)
-        Text_ausgeben(RichEdit1, 1, m_Dokumentname);
-    else if (Dlg_drucken_oder_speichern->Auswahl == 2)
-        Text_ausgeben(RichEdit1, 2, m_Dokumentname);
+    if (Dlg_drucken_oder_speichern->Auswahl == TAusgabe_Art::drucken)
+        Text_ausgeben(RichEdit1, TAusgabe_Art::drucken, m_Dokumentname);
+    else if (Dlg_drucken_oder_speichern->Auswahl == TAusgabe_Art::speichern)
+        Text_ausgeben(RichEdit1, TAusgabe_Art::speichern, m_Dokumentname);
 }
 
 void TFrame_RTF_Text_mit_drucken_Laden::Action_Text_druckenExecute()
 {
-    Text_ausgeben(RichEdit1, 1, m_Dokumentname);
+    Text_ausgeben(RichEdit1, TAusgabe_Art::drucken, m_Dokumentname);
 }
 
 void TFrame_RTF_Text_mit_drucken_Laden::Action_Text_ladenExecute()
 {
-    Text_ausgeben(RichEdit1, 2, m_Dokumentname);
+    Text_ausgeben(RichEdit1, TAusgabe_Art::speichern, m_Dokumentname);
 }
 
-void TFrame_RTF_Text_mit_drucken_Laden::Text_ausgeben(QTextEdit *Box, int Art, const QString &Dokumentname)
+void TFrame_RTF_Text_mit_drucken_Laden::Text_ausgeben(QTextEdit *Box, TAusgabe_Art Art, const QString &Dokumentname)
 {
-    if (Art == 1) {
+    if (Art == TAusgabe_Art::drucken) {
         if (!Dialog_Abfrage_Drucken || Dialog_Abfrage_Drucken->exec() != QDialog::Accepted)
             return;
         if (Zeilen_der_Box(Box).isEmpty()) {
@@ -148,7 +148,7 @@ void TFrame_RTF_Text_mit_drucken_Laden::Text_ausgeben(QTextEdit *Box, int Art, c
         }
         if (const QString Fehler = Text_drucken(Box, Druckauftrag_Titel(Dokumentname)); !Fehler.isEmpty())
             TTarvo_Anwendung::Fehler_melden(Fehler);
-    } else if (Art == 2) {
+    } else if (Art == TAusgabe_Art::speichern) {
         Text_speichern_mit_Dialog(this, Zeilen_der_Box(Box), Speichername_Vorschlag(Dokumentname),
                                   TUeberschreiben::mit_Warnung);
     }

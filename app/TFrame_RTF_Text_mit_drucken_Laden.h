@@ -1,5 +1,7 @@
 #pragma once
 
+#include "evaluation/Ausgabe_Wahl.h"
+
 #include <QWidget>
 
 class QAction;
@@ -22,8 +24,7 @@ public:
     ~TFrame_RTF_Text_mit_drucken_Laden() override;
 
     void Einrichten(const QString &Dokumentname, bool Knopfleiste_sichtbar, int Modus);
-    // Art 1 prints, Art 2 saves.
-    void Text_ausgeben(QTextEdit *Box, int Art, const QString &Dokumentname);
+    void Text_ausgeben(QTextEdit *Box, TAusgabe_Art Art, const QString &Dokumentname);
 
     void Dlg_drucken_oder_speichern_setzen(TOKBottomDlg_drucken_oder_speichern *Dialog) { Dlg_drucken_oder_speichern = Dialog; }
     void Dialog_Abfrage_Drucken_setzen(TDialog_Abfrage_Drucken *Dialog) { Dialog_Abfrage_Drucken = Dialog; }

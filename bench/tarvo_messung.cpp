@@ -91,7 +91,7 @@ void Logik_messen()
 {
     Zufall_Startwert_setzen(4711);
     TUebungs_Ablauf Lauf;
-    Lauf.Einstellungen_aendern(0, 0);
+    Lauf.Einstellungen_aendern(TRechenart::Addition, TSchwierigkeitsgrad::leicht);
     std::size_t Laenge = 0;
     constexpr int n = 200000;
     std::vector<double> Bloecke;
@@ -101,7 +101,7 @@ void Logik_messen()
         for (int j = 0; j < 1000; ++j) {
             const int i = Block * 1000 + j;
             if (i % 100 == 99)
-                Laenge += Textlaenge(Lauf.Einstellungen_aendern((i / 100) % 4, (i / 400) % 3).Auswertung);
+                Laenge += Textlaenge(Lauf.Einstellungen_aendern(TRechenart((i / 100) % 4), TSchwierigkeitsgrad((i / 400) % 3)).Auswertung);
             if (const auto F = Lauf.Antwort_eingeben(Antwort_fuer(Lauf.Aufgabe(), i)))
                 Laenge += Textlaenge(F->Auswertung) + F->Erlaeuterungen.size() + F->neue_Aufgabe.Aufgabenstellung.size();
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Aufgaben_Codes.h"
+
 #include <QChar>
 #include <QString>
 #include <cstdint>
@@ -7,11 +9,11 @@
 // One posed task with the settings it was posed under and all derived texts.
 struct TEinstellung_Aufgabe
 {
-    std::uint8_t Rechenart = 0;          // 0 Addition .. 3 Division
+    TRechenart Rechenart = TRechenart::Addition;
     QChar Rechenzeichen = u'+';
-    std::uint8_t Schwierigkeitsgrad = 0; // 0 leicht .. 2 schwer
-    std::uint8_t Loesungsweg = 1;        // 0 short, 1 long path
-    std::uint8_t Loesungsausgabe = 0;    // 0 at once, 1 on demand, 2 step by step
+    TSchwierigkeitsgrad Schwierigkeitsgrad = TSchwierigkeitsgrad::leicht;
+    TLoesungsweg Loesungsweg = TLoesungsweg::lang;
+    TLoesungsausgabe Loesungsausgabe = TLoesungsausgabe::direkt;
     bool schrittweise = true;
     std::int32_t Zahl_1 = 1;
     std::int32_t Zahl_2 = 1;

@@ -1,5 +1,7 @@
 #include "core/Zugang_Texte.h"
 
+#include "core/Aufgaben_Namen.h"
+
 #include <QStringList>
 
 QString Vorlese_Text(const QString &Text)
@@ -32,10 +34,9 @@ QString Loesungsschritt_Teil_Name(int Nummer, const QString &Teil)
 
 QString Smily_Box_Name(int Schwierigkeitsgrad)
 {
-    static const QStringList Namen = {QStringLiteral("leicht"), QStringLiteral("mittel"), QStringLiteral("schwer")};
     if (Schwierigkeitsgrad < 1 || Schwierigkeitsgrad > 3)
         return QStringLiteral("Smileys");
-    return QStringLiteral("Smileys ") + Namen.at(Schwierigkeitsgrad - 1);
+    return QStringLiteral("Smileys ") + Schwierigkeitsgrad_Name(Code_von_Nummer<TSchwierigkeitsgrad>(Schwierigkeitsgrad));
 }
 
 QString Smily_Box_Beschreibung(int Anzahl)

@@ -2,6 +2,7 @@
 
 #include "ui_F_Auswertung_Tabelle_0_Datei.h"
 
+#include "core/Aufgaben_Namen.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "core/Zugang_Texte.h"
@@ -41,7 +42,7 @@ TF_Auswertung_Tabelle_0::TF_Auswertung_Tabelle_0(QWidget *parent)
     G->Standard_Spaltenbreite_setzen(108);
     G->Groesse_setzen(Tabelle_0_Spalten, Tabelle_0_Zeilen, Tabelle_0_feste_Spalten, Tabelle_0_feste_Zeilen);
     // The longest operation name must not be cut.
-    G->Spalte_passend_fuer(0, QStringLiteral("Multiplikation"));
+    G->Spalte_passend_fuer(0, Rechenart_Name(TRechenart::Multiplikation));
     connect(G, &QTableWidget::cellClicked, this, [this](int, int) { StringGrid_Auswertung_0Click(StringGrid_Auswertung_0); });
 
     G->setAccessibleName(Tabelle_Reiter_Name(0));

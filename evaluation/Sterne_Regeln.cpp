@@ -1,13 +1,22 @@
 #include "evaluation/Sterne_Regeln.h"
 
+#include "core/Aufgaben_Codes.h"
 #include "core/Zahlentexte.h"
 #include "exercises/Namen_Tabellen.h"
 
 #include <limits>
 
+namespace {
+// The record's arrays are indexed by the code; the evaluation counts difficulties from 1.
+std::size_t Index(int Schwierigkeitsgrad)
+{
+    return std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(Schwierigkeitsgrad));
+}
+}
+
 TBlock_Ergebnis Sterne_Block_pruefen(TSterne_record &Sterne, int Schwierigkeitsgrad)
 {
-    const int d = Schwierigkeitsgrad - 1;
+    const std::size_t d = Index(Schwierigkeitsgrad);
     if (erlaubte_Fehler[d] < Sterne.Falsche_seit_Smily[d]) {
         Sterne.Falsche_seit_Smily[d] = 0;
         Sterne.Aufgaben_seit_Smily[d] = 0;
@@ -26,7 +35,7 @@ TBlock_Ergebnis Sterne_Block_pruefen(TSterne_record &Sterne, int Schwierigkeitsg
 namespace {
 QString Ueberschrift_Anfang(int Schwierigkeitsgrad)
 {
-    const int d = Schwierigkeitsgrad - 1;
+    const std::size_t d = Index(Schwierigkeitsgrad);
     const int N = Aufgaben_je_Smily[d];
     const int E = erlaubte_Fehler[d];
     return QStringLiteral("  Schwierigkeitsgrad: ") + Schwierigkeitsgrad_Namen(Schwierigkeitsgrad)
@@ -42,7 +51,7 @@ QString Sterne_Ueberschrift(int Schwierigkeitsgrad)
 
 QString Sterne_Ueberschrift_mit_Stand(const TSterne_record &Sterne, int Schwierigkeitsgrad)
 {
-    const int d = Schwierigkeitsgrad - 1;
+    const std::size_t d = Index(Schwierigkeitsgrad);
     return Ueberschrift_Anfang(Schwierigkeitsgrad)
         + QStringLiteral(" Richtigen erhält man ein Achtungszeichen. Nicht gelöste Aufgaben: ")
         + Integer_zu_Text(Sterne.Falsche_seit_Smily[d]) + QStringLiteral(" / ")

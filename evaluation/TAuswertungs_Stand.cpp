@@ -1,5 +1,6 @@
 #include "evaluation/TAuswertungs_Stand.h"
 
+#include "core/Aufgaben_Codes.h"
 #include "exercises/Namen_Tabellen.h"
 
 namespace {
@@ -69,11 +70,13 @@ void TAuswertungs_Stand::Werte_berechnen()
 
     if (n == 0)
         return;
-    zaehlen(Statistik.Kategorie_Unterkategorie[op - 1][g - 1], richtig, p);
-    zaehlen(Statistik.Kategorie[op - 1], richtig, p);
-    zaehlen(Statistik.Unterkategorie[g - 1], richtig, p);
+    const auto o = std::size_t(Code_von_Nummer<TRechenart>(op));
+    const auto s = std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(g));
+    zaehlen(Statistik.Kategorie_Unterkategorie[o][s], richtig, p);
+    zaehlen(Statistik.Kategorie[o], richtig, p);
+    zaehlen(Statistik.Unterkategorie[s], richtig, p);
     zaehlen(Statistik.alle_Werte, richtig, p);
-    const int d = aktueller_Schwierigkeitsgrad - 1;
+    const auto d = std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(aktueller_Schwierigkeitsgrad));
     Sterne.Aufgaben_seit_Smily[d] += 1;
     if (!richtig)
         Sterne.Falsche_seit_Smily[d] += 1;

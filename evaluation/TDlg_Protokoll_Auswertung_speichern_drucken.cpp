@@ -49,8 +49,8 @@ void TDlg_Protokoll_Auswertung_speichern_drucken::showEvent(QShowEvent *event)
     RichEdit1->moveCursor(QTextCursor::Start);
 }
 
-void TDlg_Protokoll_Auswertung_speichern_drucken::Waehlen(std::int32_t Nummer)
+void TDlg_Protokoll_Auswertung_speichern_drucken::Waehlen(TProtokoll_Wahl Wahl)
 {
-    Auswahl = Nummer;
+    Auswahl = Wahl;
     accept();
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "evaluation/Ausgabe_Wahl.h"
+
 #include <QDialog>
-#include <cstdint>
 
 class QPushButton;
 class QTextEdit;
@@ -16,7 +17,7 @@ public:
     explicit TDlg_Protokoll_Auswertung_speichern_drucken(QWidget *parent = nullptr);
     ~TDlg_Protokoll_Auswertung_speichern_drucken() override;
 
-    std::int32_t Auswahl = 0;
+    TProtokoll_Wahl Auswahl = TProtokoll_Wahl::keine;
 
     QTextEdit *RichEdit1;
     QPushButton *Btn_Protokoll_drucken;
@@ -28,17 +29,17 @@ public:
     QPushButton *CancelBtn;
 
 public slots:
-    void Btn_Protokoll_druckenClick() { Waehlen(1); }
-    void Btn_Auswertung_druckenClick() { Waehlen(2); }
-    void Btn_Auswertung_Protokoll_druckenClick() { Waehlen(3); }
-    void Btn_Protokoll_speichernClick() { Waehlen(4); }
-    void Btn_Auswertung_speichernClick() { Waehlen(5); }
-    void Btn_Auswertung_Protokoll_speichernClick() { Waehlen(6); }
+    void Btn_Protokoll_druckenClick() { Waehlen(TProtokoll_Wahl::Protokoll_drucken); }
+    void Btn_Auswertung_druckenClick() { Waehlen(TProtokoll_Wahl::Statistik_drucken); }
+    void Btn_Auswertung_Protokoll_druckenClick() { Waehlen(TProtokoll_Wahl::Protokoll_und_Statistik_drucken); }
+    void Btn_Protokoll_speichernClick() { Waehlen(TProtokoll_Wahl::Protokoll_speichern); }
+    void Btn_Auswertung_speichernClick() { Waehlen(TProtokoll_Wahl::Statistik_speichern); }
+    void Btn_Auswertung_Protokoll_speichernClick() { Waehlen(TProtokoll_Wahl::Protokoll_und_Statistik_speichern); }
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void Waehlen(std::int32_t Nummer);
+    void Waehlen(TProtokoll_Wahl Wahl);
     Ui::TDlg_Protokoll_Auswertung_speichern_drucken *ui;
 };

@@ -2,6 +2,7 @@
 
 #include "ui_TF_Auswertung_Tabelle_Kategorie.h"
 
+#include "core/Aufgaben_Namen.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "core/Zugang_Texte.h"
@@ -51,7 +52,7 @@ TF_Auswertung_Tabelle_Kategorie::TF_Auswertung_Tabelle_Kategorie(const TKategori
                       Kategorie_Tabelle_feste_Zeilen);
     G->Spaltenbreite_setzen(4, m_Konfiguration.Spaltenbreite_4);
     // The longest operation name must not be cut.
-    G->Spalte_passend_fuer(0, QStringLiteral("Multiplikation"));
+    G->Spalte_passend_fuer(0, Rechenart_Name(TRechenart::Multiplikation));
     G->setFixedHeight(G->Hoehe_fuer_alle_Zeilen());
     connect(G, &QTableWidget::cellClicked, this, [this](int, int) { StringGrid1Click(StringGrid1); });
 

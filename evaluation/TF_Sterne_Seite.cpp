@@ -2,6 +2,7 @@
 
 #include "ui_TF_Sterne_Seite.h"
 
+#include "core/Aufgaben_Codes.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/Kontrast.h"
 #include "core/widgets/Schriften.h"
@@ -82,13 +83,13 @@ TF_Sterne_Seite::~TF_Sterne_Seite() = default;
 TPanel *TF_Sterne_Seite::Ueberschrift(int Schwierigkeitsgrad) const
 {
     TPanel *const Zeilen[] = {Panel_Sterne_1, Panel_Sterne_2, Panel_Sterne_3};
-    return Zeilen[Schwierigkeitsgrad - 1];
+    return Zeilen[std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(Schwierigkeitsgrad))];
 }
 
 QTextEdit *TF_Sterne_Seite::Smily_Box(int Schwierigkeitsgrad) const
 {
     QTextEdit *const Boxen[] = {RichEdit_Sterne_1, RichEdit_Sterne_2, RichEdit_Sterne_3};
-    return Boxen[Schwierigkeitsgrad - 1];
+    return Boxen[std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(Schwierigkeitsgrad))];
 }
 
 void TF_Sterne_Seite::Smily_Box_gestalten(QTextEdit *Box, const TSterne_record &Sterne)
@@ -128,10 +129,11 @@ void TF_Sterne_Seite::Sterne_aktualisieren(const TSterne_record &Sterne, int Sch
     Smily_Box_gestalten(Box, Sterne);
     if (neuer_Smily) {
         const TSmily_Darstellung D = Smily_Darstellung(Sterne, Schriftart_vorhanden(Sterne.Schriftart));
-        Box->setPlainText(Smily_Zeile(D.Zeichen, Sterne.Anzahl_Smily[Schwierigkeitsgrad - 1]));
+        const std::uint8_t Anzahl = Sterne.Anzahl_Smily[std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(Schwierigkeitsgrad))];
+        Box->setPlainText(Smily_Zeile(D.Zeichen, Anzahl));
         Smily_Umriss_setzen(Box);
         // The glyphs read as letters; the count is what the pupil earned.
-        Box->setAccessibleDescription(Smily_Box_Beschreibung(Sterne.Anzahl_Smily[Schwierigkeitsgrad - 1]));
+        Box->setAccessibleDescription(Smily_Box_Beschreibung(Anzahl));
     }
     Ueberschrift(Schwierigkeitsgrad)->setCaption(Sterne_Ueberschrift_mit_Stand(Sterne, Schwierigkeitsgrad));
 

@@ -1,5 +1,6 @@
 #include "evaluation/TKategorie_Tabelle.h"
 
+#include "core/Aufgaben_Namen.h"
 #include "core/Zahlentexte.h"
 #include "exercises/Namen_Tabellen.h"
 
@@ -12,9 +13,6 @@ const QString Punkte_Praefix =
 const QString Leer_Marke = QStringLiteral("---");
 const QString Prozent_Einheit = QStringLiteral(" %");
 const QString alle = QStringLiteral("alle");
-
-const QStringList Kurze_Rechenarten{QStringLiteral("Addition"), QStringLiteral("Subtraktion"),
-                                    QStringLiteral("Multiplikation"), QStringLiteral("Division")};
 
 QStringList Kopfzeile_0()
 {
@@ -75,7 +73,7 @@ TKategorie_Tabelle Tabelle_1()
     K.Kopfzeilen = {Kopfzeile_0(), Kopfzeile_1(true), Kopfzeile_2(QString())};
     for (int o = 1; o <= 4; ++o)
         for (int d = 1; d <= 3; ++d)
-            K.Bezeichnungen << QStringList{Kurze_Rechenarten[o - 1], Schwierigkeitsgrad_Namen(d), Punkte_Texte(o, d)};
+            K.Bezeichnungen << QStringList{Rechenart_Name(Code_von_Nummer<TRechenart>(o)), Schwierigkeitsgrad_Namen(d), Punkte_Texte(o, d)};
     K.Bindung = TKategorie_Bindung::Kategorie_Unterkategorie;
     K.Anzeige_nur_mit_Antworten = true;
     K.Einstellung_Namen = TEinstellung_Namen::Rechenart_und_Schwierigkeitsgrad;
@@ -109,8 +107,8 @@ TKategorie_Tabelle Tabelle_mit_Durchschnitt(int Nummer)
     switch (Nummer) {
     case 2:
         K.Zeilenzahl = 7;
-        for (const QString &Name : Kurze_Rechenarten)
-            K.Bezeichnungen << QStringList{Name, alle, Null};
+        for (int o = 1; o <= 4; ++o)
+            K.Bezeichnungen << QStringList{Rechenart_Name(Code_von_Nummer<TRechenart>(o)), alle, Null};
         K.Bindung = TKategorie_Bindung::Kategorie;
         K.Einstellung_Namen = TEinstellung_Namen::Rechenart;
         K.Titel = QStringLiteral("Statistik: Werte aus jeder Kategorie (mit allen Unterkategorie)");

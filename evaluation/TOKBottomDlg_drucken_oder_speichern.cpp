@@ -44,13 +44,13 @@ void TOKBottomDlg_drucken_oder_speichern::showEvent(QShowEvent *event)
 
 void TOKBottomDlg_drucken_oder_speichern::Button_druckenClick()
 {
-    Auswahl = 1;
+    Auswahl = TAusgabe_Art::drucken;
     accept();
 }
 
 void TOKBottomDlg_drucken_oder_speichern::Button_speichernClick()
 {
-    Auswahl = 2;
+    Auswahl = TAusgabe_Art::speichern;
     accept();
 }
 
@@ -61,6 +61,6 @@ void TOKBottomDlg_drucken_oder_speichern::CancelBtnClick()
 
 void TOKBottomDlg_drucken_oder_speichern::reject()
 {
-    Auswahl = 0;
+    Auswahl = TAusgabe_Art::abgebrochen;
     QDialog::reject();
 }

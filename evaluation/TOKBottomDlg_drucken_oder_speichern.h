@@ -1,14 +1,14 @@
 #pragma once
 
+#include "evaluation/Ausgabe_Wahl.h"
+
 #include <QDialog>
-#include <cstdint>
 
 class QPushButton;
 class QTextEdit;
 namespace Ui { class TOKBottomDlg_drucken_oder_speichern; }
 
-// Asks whether a text is to be printed or saved: Auswahl 0 cancelled,
-// 1 print, 2 save.
+// Asks whether a text is to be printed or saved.
 class TOKBottomDlg_drucken_oder_speichern : public QDialog
 {
     Q_OBJECT
@@ -16,7 +16,7 @@ public:
     explicit TOKBottomDlg_drucken_oder_speichern(QWidget *parent = nullptr);
     ~TOKBottomDlg_drucken_oder_speichern() override;
 
-    std::uint8_t Auswahl = 0;
+    TAusgabe_Art Auswahl = TAusgabe_Art::abgebrochen;
 
     QTextEdit *RichEdit1;
     QPushButton *Button_drucken;

@@ -23,12 +23,12 @@ void TProtokoll_Statistik_Ausgabe::Button_Protokoll_Statistik_drucken_speichernC
     if (!Dlg_Auswahl || Dlg_Auswahl->exec() != QDialog::Accepted)
         return;
     switch (Dlg_Auswahl->Auswahl) {
-    case 1: Button_Protokoll_druckenClick(); break;
-    case 2: Button_Statistik_druckenClick(); break;
-    case 3: Button_Protokoll_und_Statistik_druckenClick(); break;
-    case 4: Protokoll_speichern(); break;
-    case 5: Statistik_speichern(); break;
-    case 6: Protokoll_und_Statistik_speichern(); break;
+    case TProtokoll_Wahl::Protokoll_drucken: Button_Protokoll_druckenClick(); break;
+    case TProtokoll_Wahl::Statistik_drucken: Button_Statistik_druckenClick(); break;
+    case TProtokoll_Wahl::Protokoll_und_Statistik_drucken: Button_Protokoll_und_Statistik_druckenClick(); break;
+    case TProtokoll_Wahl::Protokoll_speichern: Protokoll_speichern(); break;
+    case TProtokoll_Wahl::Statistik_speichern: Statistik_speichern(); break;
+    case TProtokoll_Wahl::Protokoll_und_Statistik_speichern: Protokoll_und_Statistik_speichern(); break;
     default: break;
     }
 }

@@ -1,5 +1,6 @@
 #include "exercises/Antwort_Bewertung.h"
 
+#include "core/Aufgaben_Namen.h"
 #include "core/Zahlentexte.h"
 #include "exercises/Namen_Tabellen.h"
 
@@ -100,18 +101,14 @@ TBewertung Antwort_bewerten(const TEinstellung_Aufgabe &A, std::int32_t Antwort)
     return B;
 }
 
-QStringList Einstellungs_Zeilen(int Rechenart, int Schwierigkeitsgrad)
+QStringList Einstellungs_Zeilen(TRechenart Rechenart, TSchwierigkeitsgrad Schwierigkeitsgrad)
 {
-    static const QString Namen[4] = {QStringLiteral("Addition"), QStringLiteral("Subtraktion"),
-                                     QStringLiteral("Multiplikation"), QStringLiteral("Division")};
-    static const QString Grade[3] = {QStringLiteral("leicht : "), QStringLiteral("mittel : "),
-                                     QStringLiteral("schwer : ")};
-    const int Punkte = Punkte_Tabelle(Rechenart + 1, Schwierigkeitsgrad + 1);
+    const int Punkte = Punkte_Tabelle(Nummer_von(Rechenart), Nummer_von(Schwierigkeitsgrad));
     return {QStringLiteral(" Eingestellte Werte:"),
             u' ' + QString(35, u'-'),
-            QStringLiteral(" Rechenart          : ") + Namen[Rechenart],
-            QStringLiteral(" Schwierigkeitsgrad : ") + Grade[Schwierigkeitsgrad] + Integer_zu_Text(Punkte)
-                + QStringLiteral(" Punkt(e)")};
+            QStringLiteral(" Rechenart          : ") + Rechenart_Name(Rechenart),
+            QStringLiteral(" Schwierigkeitsgrad : ") + Schwierigkeitsgrad_Name(Schwierigkeitsgrad) + QStringLiteral(" : ")
+                + Integer_zu_Text(Punkte) + QStringLiteral(" Punkt(e)")};
 }
 
 TTasten_Wirkung Tasten_Wirkung(int Taste, Qt::KeyboardModifiers Umschalttasten)

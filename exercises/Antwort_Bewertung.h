@@ -27,8 +27,8 @@ struct TBewertung
 
 TBewertung Antwort_bewerten(const TEinstellung_Aufgabe &Aufgabe, std::int32_t Antwort);
 
-// The four lines that describe the chosen settings (zero-based codes).
-QStringList Einstellungs_Zeilen(int Rechenart, int Schwierigkeitsgrad);
+// The four lines that describe the chosen settings.
+QStringList Einstellungs_Zeilen(TRechenart Rechenart, TSchwierigkeitsgrad Schwierigkeitsgrad);
 
 // What a key press in the answer field does.
 enum class TTasten_Wirkung

@@ -1,97 +1,67 @@
 #include "exercises/Aufgaben_Erzeugung.h"
 
 #include "core/Vorzeichen_verteilen.h"
-#include "core/Zufall.h"
+#include "core/Zahlenbereich.h"
+
+#include <array>
 
 namespace {
 // Z(m, n): 0..n with zero allowed, else 1..n; never signed, signs come later.
-std::int32_t Z(bool mit_Null, std::int32_t Betrag_max)
+constexpr TZahlenbereich Z(bool mit_Null, std::int32_t Betrag_max)
 {
-    std::int32_t Zahl = 0;
-    Zufallszahl(mit_Null, false, Betrag_max, Zahl);
-    return Zahl;
+    return {mit_Null, Betrag_max};
 }
 
-// Draws again until the value is accepted, so every accepted value stays equally likely.
-template <typename Bedingung>
-std::int32_t Z_bis(bool mit_Null, std::int32_t Betrag_max, Bedingung erfuellt)
+constexpr TZahlenbereich ab(TZahlenbereich B, std::int32_t Minimum)
 {
-    std::int32_t Zahl = Z(mit_Null, Betrag_max);
-    while (!erfuellt(Zahl))
-        Zahl = Z(mit_Null, Betrag_max);
-    return Zahl;
+    B.Minimum = Minimum;
+    return B;
 }
 
-void Division_ziehen(TEinstellung_Aufgabe &A)
+struct TZwei_Zahlen
 {
-    std::int32_t Divisor = 1;
-    std::int32_t Quotient = 1;
-    switch (A.Schwierigkeitsgrad) {
-    case 0:
-        Divisor = Z(false, 10);
-        Quotient = Z(false, 10);
-        break;
-    case 1:
-        Quotient = Z_bis(true, 10, [](std::int32_t q) { return q != 1; });
-        Divisor = Z_bis(false, 20, [](std::int32_t d) { return d >= 5 && d <= 14; });
-        break;
-    default:
-        Quotient = Z_bis(false, 10, [](std::int32_t q) { return q != 1; });
-        Divisor = Z_bis(false, 20, [](std::int32_t d) { return d >= 11; });
-        break;
-    }
-    // The dividend is built from the quotient, so every division comes out even.
-    A.Zahl_2 = Divisor;
-    A.Zahl_1 = Quotient * Divisor;
-}
+    TZahlenbereich Zahl_1;
+    TZahlenbereich Zahl_2;
+};
 
-void Multiplikation_ziehen(TEinstellung_Aufgabe &A)
-{
-    const auto mindestens = [](std::int32_t Grenze) { return [Grenze](std::int32_t z) { return z >= Grenze; }; };
-    switch (A.Schwierigkeitsgrad) {
-    case 0:
-        A.Zahl_1 = Z(true, 10);
-        A.Zahl_2 = Z(true, 10);
-        break;
-    case 1:
-        A.Zahl_1 = Z_bis(false, 20, mindestens(12));
-        A.Zahl_2 = Z_bis(false, 12, mindestens(6));
-        break;
-    default:
-        A.Zahl_1 = Z_bis(false, 20, mindestens(12));
-        A.Zahl_2 = Z_bis(false, 15, mindestens(6));
-        break;
-    }
-}
+// The operand ranges per difficulty (leicht, mittel, schwer), before signs.
+constexpr std::array<TZwei_Zahlen, 3> Summe_Bereiche{{
+    {Z(true, 10), Z(true, 10)},
+    {Z(false, 30), Z(false, 15)},
+    {ab(Z(false, 30), 12), ab(Z(false, 30), 12)},
+}};
 
-void Summe_ziehen(TEinstellung_Aufgabe &A)
+constexpr std::array<TZwei_Zahlen, 3> Produkt_Bereiche{{
+    {Z(true, 10), Z(true, 10)},
+    {ab(Z(false, 20), 12), ab(Z(false, 12), 6)},
+    {ab(Z(false, 20), 12), ab(Z(false, 15), 6)},
+}};
+
+constexpr std::array<TDivisionsbereich, 3> Division_Bereiche{{
+    {Z(false, 10), Z(false, 10), true},
+    {{false, 20, 5, 14}, {true, 10, 0, INT32_MAX, 1}, false},
+    {ab(Z(false, 20), 11), {false, 10, 0, INT32_MAX, 1}, false},
+}};
+
+void Zahlen_ziehen(TEinstellung_Aufgabe &A, const TZwei_Zahlen &B)
 {
-    const auto ab_12 = [](std::int32_t z) { return z >= 12; };
-    switch (A.Schwierigkeitsgrad) {
-    case 0:
-        A.Zahl_1 = Z(true, 10);
-        A.Zahl_2 = Z(true, 10);
-        break;
-    case 1:
-        A.Zahl_1 = Z(false, 30);
-        A.Zahl_2 = Z(false, 15);
-        break;
-    default:
-        A.Zahl_1 = Z_bis(false, 30, ab_12);
-        A.Zahl_2 = Z_bis(false, 30, ab_12);
-        break;
-    }
+    A.Zahl_1 = Zahl_ziehen(B.Zahl_1);
+    A.Zahl_2 = Zahl_ziehen(B.Zahl_2);
 }
 }
 
 void Aufgabe_ziehen(TEinstellung_Aufgabe &A)
 {
-    if (A.Rechenzeichen == u':')
-        Division_ziehen(A);
-    else if (A.Rechenzeichen == u'*')
-        Multiplikation_ziehen(A);
-    else
-        Summe_ziehen(A);
+    const auto Stufe = std::size_t(A.Schwierigkeitsgrad);
+    if (A.Rechenzeichen == u':') {
+        const TDivision D = Division_ziehen(Division_Bereiche.at(Stufe));
+        A.Zahl_1 = D.Dividend;
+        A.Zahl_2 = D.Divisor;
+    } else if (A.Rechenzeichen == u'*') {
+        Zahlen_ziehen(A, Produkt_Bereiche.at(Stufe));
+    } else {
+        Zahlen_ziehen(A, Summe_Bereiche.at(Stufe));
+    }
 
     // Three equally likely patterns; never two positive operands.
     Vorzeichen_verteilen(A, 11);
@@ -104,7 +74,7 @@ QString Aufgabenstellung_Text(const TEinstellung_Aufgabe &A)
         + QStringLiteral(") = ");
 }
 
-QChar Rechenzeichen_von(int Rechenart)
+QChar Rechenzeichen_von(TRechenart Rechenart)
 {
-    return QStringLiteral("+-*:").at(Rechenart);
+    return QStringLiteral("+-*:").at(int(Rechenart));
 }

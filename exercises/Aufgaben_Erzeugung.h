@@ -12,5 +12,5 @@ void Aufgabe_ziehen(TEinstellung_Aufgabe &Aufgabe);
 // " Aufgabe : (a)op(b) = ", the caption that poses the task.
 QString Aufgabenstellung_Text(const TEinstellung_Aufgabe &Aufgabe);
 
-// "+", "-", "*" or ":" for Rechenart 0..3.
-QChar Rechenzeichen_von(int Rechenart);
+// "+", "-", "*" or ":".
+QChar Rechenzeichen_von(TRechenart Rechenart);

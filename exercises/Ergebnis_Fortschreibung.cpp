@@ -10,7 +10,8 @@ QString rechts_auffuellen(const QString &Text, int Breite)
 }
 }
 
-TSequenz_Wechsel Einstellungen_eintragen(TAufgaben_Ergebnis &E, int Rechenart, int Schwierigkeitsgrad)
+TSequenz_Wechsel Einstellungen_eintragen(TAufgaben_Ergebnis &E, TRechenart Rechenart,
+                                         TSchwierigkeitsgrad Schwierigkeitsgrad)
 {
     TSequenz_Wechsel W;
     if (E.Sequenz_benutzt == 1) {
@@ -19,8 +20,8 @@ TSequenz_Wechsel Einstellungen_eintragen(TAufgaben_Ergebnis &E, int Rechenart, i
         W.Leerzeile_faellig = true;
     }
     E.Anzahl_Aufgaben = 0;
-    E.Rechenart = std::uint8_t(Rechenart + 1);
-    E.Schwierigkeitsgrad = std::uint8_t(Schwierigkeitsgrad + 1);
+    E.Rechenart = Nummer_von(Rechenart);
+    E.Schwierigkeitsgrad = Nummer_von(Schwierigkeitsgrad);
     if (E.Nr_Uebungssequenz > Anzahl_Uebungssequenzen) {
         E.Nr_Uebungssequenz = 1;
         W.Grundwerte_neu_beginnen = true;

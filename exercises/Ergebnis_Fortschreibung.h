@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Aufgaben_Codes.h"
 #include "exercises/TAufgaben_Ergebnis.h"
 
 #include <QString>
@@ -14,10 +15,11 @@ struct TSequenz_Wechsel
     bool Grundwerte_neu_beginnen = false; // numbering wrapped to 1: the basic-values table restarts
 };
 
-// A settings change (zero-based codes from the controls): opens a new sequence
-// only if an answer was given since the last change, wraps after 24, and
-// prepares the settings hand-over (Anzahl_Aufgaben 0).
-TSequenz_Wechsel Einstellungen_eintragen(TAufgaben_Ergebnis &Ergebnis, int Rechenart, int Schwierigkeitsgrad);
+// A settings change: opens a new sequence only if an answer was given since
+// the last change, wraps after 24, and prepares the settings hand-over
+// (Anzahl_Aufgaben 0).
+TSequenz_Wechsel Einstellungen_eintragen(TAufgaben_Ergebnis &Ergebnis, TRechenart Rechenart,
+                                         TSchwierigkeitsgrad Schwierigkeitsgrad);
 
 // One judged answer with its protocol line.
 void Antwort_eintragen(TAufgaben_Ergebnis &Ergebnis, bool richtig, const QString &Aufgaben_Text,

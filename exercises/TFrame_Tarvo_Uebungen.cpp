@@ -2,6 +2,7 @@
 
 #include "ui_TFrame_Tarvo_Uebungen.h"
 
+#include "core/Aufgaben_Namen.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "core/widgets/TPanel.h"
@@ -76,8 +77,9 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     Splitter_2->setStretchFactor(0, 0);
     Splitter_2->setStretchFactor(1, 1);
 
-    RadioGroup_Schwierigkeitsgrad->setItems(
-        {QStringLiteral("leicht"), QStringLiteral("mittel"), QStringLiteral("schwer")});
+    RadioGroup_Schwierigkeitsgrad->setItems({Schwierigkeitsgrad_Name(TSchwierigkeitsgrad::leicht),
+                                             Schwierigkeitsgrad_Name(TSchwierigkeitsgrad::mittel),
+                                             Schwierigkeitsgrad_Name(TSchwierigkeitsgrad::schwer)});
     RadioGroup_Schwierigkeitsgrad->setItemIndex(0);
     RadioGroup_Auswertung->setItems({QStringLiteral("sichtbar machen"), QStringLiteral("verdecken")});
     RadioGroup_Auswertung->setItemIndex(1);
@@ -190,8 +192,8 @@ void TFrame_Tarvo_Uebungen::Uebungen_initialisieren()
 
 void TFrame_Tarvo_Uebungen::Einstellungen_uebernehmen(QObject *Sender)
 {
-    const int Rechenart = qMax(0, ListBox_Rechenart_waehlen->currentRow());
-    const int Grad = qMax(0, RadioGroup_Schwierigkeitsgrad->ItemIndex());
+    const auto Rechenart = TRechenart(qMax(0, ListBox_Rechenart_waehlen->currentRow()));
+    const auto Grad = TSchwierigkeitsgrad(qMax(0, RadioGroup_Schwierigkeitsgrad->ItemIndex()));
     const TEinstellungs_Folgen Folgen = Ablauf_.Einstellungen_aendern(Rechenart, Grad);
     RichEdit_Einstellungen->setPlainText(Folgen.Einstellungs_Zeilen.join(u'\n'));
     if (Folgen.Leerzeile_faellig)

@@ -39,12 +39,12 @@ const TAuswertung_kurz_Werte &TUebungs_Ablauf::Kurz_zuruecksetzen()
     return Kurz_;
 }
 
-TEinstellungs_Folgen TUebungs_Ablauf::Einstellungen_aendern(int Rechenart, int Schwierigkeitsgrad)
+TEinstellungs_Folgen TUebungs_Ablauf::Einstellungen_aendern(TRechenart Rechenart, TSchwierigkeitsgrad Schwierigkeitsgrad)
 {
-    Aufgabe_.Rechenart = std::uint8_t(Rechenart);
-    Aufgabe_.Schwierigkeitsgrad = std::uint8_t(Schwierigkeitsgrad);
-    Aufgabe_.Loesungsweg = 0;
-    Aufgabe_.Loesungsausgabe = 0;
+    Aufgabe_.Rechenart = Rechenart;
+    Aufgabe_.Schwierigkeitsgrad = Schwierigkeitsgrad;
+    Aufgabe_.Loesungsweg = TLoesungsweg::kurz;
+    Aufgabe_.Loesungsausgabe = TLoesungsausgabe::direkt;
     Aufgabe_.Rechenzeichen = Rechenzeichen_von(Rechenart);
 
     TEinstellungs_Folgen F;

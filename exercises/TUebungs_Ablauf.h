@@ -63,8 +63,7 @@ class TUebungs_Ablauf
 public:
     TUebungs_Ablauf();
 
-    // Settings chosen (zero-based codes from the controls).
-    TEinstellungs_Folgen Einstellungen_aendern(int Rechenart, int Schwierigkeitsgrad);
+    TEinstellungs_Folgen Einstellungen_aendern(TRechenart Rechenart, TSchwierigkeitsgrad Schwierigkeitsgrad);
     // RETURN in the answer field; nothing happens to a text that is no number.
     std::optional<TAntwort_Folgen> Antwort_eingeben(const QString &Text);
     // The evaluation's part of a hand-over.

@@ -14,18 +14,17 @@ public:
         , B1(Aufgabe.STR_Betrag_Zahl_1)
         , B2(Aufgabe.STR_Betrag_Zahl_2)
         , BE(Aufgabe.STR_Betrag_Ergebnis)
-        , lang(Aufgabe.Loesungsweg == 1)
+        , lang(Aufgabe.Loesungsweg == TLoesungsweg::lang)
     {
     }
 
     QList<TLoesungsschritt_Daten> Bauen()
     {
         switch (A.Rechenart) {
-        case 0: Addition(A.Zahl_2); break;
-        case 1: Subtraktion(); break;
-        case 2: Multiplikation(); break;
-        case 3: Division(); break;
-        default: break;
+        case TRechenart::Addition: Addition(A.Zahl_2); break;
+        case TRechenart::Subtraktion: Subtraktion(); break;
+        case TRechenart::Multiplikation: Multiplikation(); break;
+        case TRechenart::Division: Division(); break;
         }
         return Zeilen;
     }

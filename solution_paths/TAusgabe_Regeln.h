@@ -1,9 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include "core/Aufgaben_Codes.h"
 
-// What an output mode (0 at once, 1 on demand, 2 step by step) means for the
-// demonstrator's buttons and rows.
+// What an output mode means for the demonstrator's buttons and rows.
 struct TAusgabe_Regeln
 {
     bool Button_loesen_sichtbar = false;
@@ -16,4 +15,4 @@ struct TAusgabe_Regeln
     bool Fokus_wechseln = false;
 };
 
-TAusgabe_Regeln Ausgabe_Regeln(std::uint8_t Loesungsausgabe);
+TAusgabe_Regeln Ausgabe_Regeln(TLoesungsausgabe Loesungsausgabe);

@@ -151,8 +151,8 @@ void TF_Tarvo::Uebungsaufgabe_stellen(const TEinstellung_Aufgabe &Aufgabe)
     {
         const QSignalBlocker Sperre_Liste(ListBox_Operation);
         const QSignalBlocker Sperre_Grad(RadioGroup_Schwierigkeitsgrad);
-        ListBox_Operation->setCurrentRow(Aufgabe.Rechenart);
-        RadioGroup_Schwierigkeitsgrad->setItemIndex(Aufgabe.Schwierigkeitsgrad);
+        ListBox_Operation->setCurrentRow(int(Aufgabe.Rechenart));
+        RadioGroup_Schwierigkeitsgrad->setItemIndex(int(Aufgabe.Schwierigkeitsgrad));
     }
     Einstellungen_lesen();
     F_Tarvo_Loesungsweg1->Loesungsweg_loeschen();
@@ -163,10 +163,10 @@ void TF_Tarvo::Uebungsaufgabe_stellen(const TEinstellung_Aufgabe &Aufgabe)
 
 void TF_Tarvo::Einstellungen_lesen()
 {
-    Einstellung.Rechenart = std::uint8_t(qMax(0, ListBox_Operation->currentRow()));
-    Einstellung.Schwierigkeitsgrad = std::uint8_t(qMax(0, RadioGroup_Schwierigkeitsgrad->ItemIndex()));
-    Einstellung.Loesungsweg = std::uint8_t(qMax(0, RadioGroup_Loesungsweg->ItemIndex()));
-    Einstellung.Loesungsausgabe = std::uint8_t(qMax(0, RadioGroup_Loesungsausgabe->ItemIndex()));
+    Einstellung.Rechenart = TRechenart(qMax(0, ListBox_Operation->currentRow()));
+    Einstellung.Schwierigkeitsgrad = TSchwierigkeitsgrad(qMax(0, RadioGroup_Schwierigkeitsgrad->ItemIndex()));
+    Einstellung.Loesungsweg = TLoesungsweg(qMax(0, RadioGroup_Loesungsweg->ItemIndex()));
+    Einstellung.Loesungsausgabe = TLoesungsausgabe(qMax(0, RadioGroup_Loesungsausgabe->ItemIndex()));
 
     if (Ausgabe_Regeln(Einstellung.Loesungsausgabe).Button_loesen_sichtbar) {
         Button_Aufgabe_loesen->show();

@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(Verdikt_Farbe(), Farbe_Grau);
         QCOMPARE(Auswertung->Anzahl_Uebergaben(), 1);
         QCOMPARE(Auswertung->Protokoll_Zeilen(), Protokoll_Kopfzeilen());
-        QCOMPARE(finden<QTextEdit>("RichEdit_Einstellungen")->toPlainText().split(u'\n'), Einstellungs_Zeilen(0, 0));
+        QCOMPARE(finden<QTextEdit>("RichEdit_Einstellungen")->toPlainText().split(u'\n'), Einstellungs_Zeilen(TRechenart::Addition, TSchwierigkeitsgrad::leicht));
     }
 
     void Fenster_passt_mit_und_ohne_Auswertung_auf_den_Schirm()

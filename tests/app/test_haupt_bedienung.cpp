@@ -89,7 +89,7 @@ private slots:
         Zeilenende_klicken(Grad, 1);
         QCOMPARE(Grad->ItemIndex(), 1);
         QCOMPARE(Uebergaben(), vorher + 1);
-        QCOMPARE(Einstellungen(), Einstellungs_Zeilen(0, 1));
+        QCOMPARE(Einstellungen(), Einstellungs_Zeilen(TRechenart::Addition, TSchwierigkeitsgrad::mittel));
         QVERIFY(Feld->hasFocus());
         // The row already chosen: one take-over, as a click on its caption.
         Zeilenende_klicken(Grad, 1);
@@ -103,7 +103,7 @@ private slots:
         umschalten(Grad->Button(2));
         QCOMPARE(Grad->ItemIndex(), 2);
         QCOMPARE(Uebergaben(), vorher + 1);
-        QCOMPARE(Einstellungen(), Einstellungs_Zeilen(0, 2));
+        QCOMPARE(Einstellungen(), Einstellungs_Zeilen(TRechenart::Addition, TSchwierigkeitsgrad::schwer));
         umschalten(Grad->Button(2)); // the chosen item cannot be unchecked
         QCOMPARE(Grad->ItemIndex(), 2);
         QCOMPARE(Uebergaben(), vorher + 1);
@@ -161,7 +161,7 @@ private slots:
             QTest::mouseRelease(Liste->viewport(), Qt::LeftButton, {}, Leer);
             QVERIFY(zeigt_die_Wahl(Liste));
         }
-        QCOMPARE(Einstellungen(), Einstellungs_Zeilen(1, 0));
+        QCOMPARE(Einstellungen(), Einstellungs_Zeilen(TRechenart::Subtraktion, TSchwierigkeitsgrad::leicht));
     }
 
     void Antwortfeld_ohne_Laengengrenze()

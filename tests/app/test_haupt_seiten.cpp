@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(Fenster->PageControl1->count(), 4);
         // The demonstrator already shows a posed task: an easy addition, long path, shown at once.
         const TF_Tarvo *Wege = Fenster->F_Tarvo1;
-        QCOMPARE(Wege->Einstellung.Rechenart, 0);
+        QCOMPARE(Wege->Einstellung.Rechenart, TRechenart::Addition);
         QCOMPARE(Wege->F_Tarvo_Loesungsweg1->F_Tarvo_Loesungsschritt1->Panel2->Caption(), QStringLiteral("Aufgabe"));
         QVERIFY(!Wege->F_Tarvo_Loesungsweg1->F_Tarvo_Loesungsschritt4->isHidden());
         // The document page shows its bar with the combined button only, and the document.

@@ -210,7 +210,7 @@ private slots:
         QVERIFY(Tab_bis(U->RadioGroup_Schwierigkeitsgrad->Button(0)));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(U->RadioGroup_Schwierigkeitsgrad->ItemIndex(), 1);
-        QCOMPARE(U->Aufgabe().Schwierigkeitsgrad, std::uint8_t(1));
+        QCOMPARE(U->Aufgabe().Schwierigkeitsgrad, TSchwierigkeitsgrad::mittel);
         QVERIFY(Feld->hasFocus());
 
         QVERIFY(Tab_bis(U->RadioGroup_Auswertung->Button(1)));

@@ -3,10 +3,10 @@
 #include <QTest>
 
 namespace {
-TEinstellung_Aufgabe Aufgabe(std::uint8_t Rechenart, std::int32_t a, std::int32_t b)
+TEinstellung_Aufgabe Aufgabe(int Rechenart, std::int32_t a, std::int32_t b)
 {
     TEinstellung_Aufgabe A;
-    A.Rechenart = Rechenart;
+    A.Rechenart = TRechenart(Rechenart);
     A.Zahl_1 = a;
     A.Zahl_2 = b;
     Ergebnis_berechnen(A);
@@ -23,9 +23,9 @@ private slots:
         TEinstellung_Aufgabe A = Aufgabe(3, -84, 12);
         A.Ueberschrift = QStringLiteral("x");
         Aufgabe_initialisieren(A);
-        QCOMPARE(A.Rechenart, 0);
+        QCOMPARE(A.Rechenart, TRechenart::Addition);
         QCOMPARE(A.Rechenzeichen, QChar(u'+'));
-        QCOMPARE(A.Loesungsweg, 1);
+        QCOMPARE(A.Loesungsweg, TLoesungsweg::lang);
         QCOMPARE(A.schrittweise, true);
         QCOMPARE(A.Ueberschrift, QStringLiteral("Überschrift"));
         QCOMPARE(A.Ergebnis, 2);
@@ -71,7 +71,7 @@ private slots:
     void Unbekannte_Rechenart_laesst_Ergebnis()
     {
         TEinstellung_Aufgabe A;
-        A.Rechenart = 7;
+        A.Rechenart = TRechenart(7);
         A.Zahl_1 = 5;
         A.Zahl_2 = 6;
         Ergebnis_berechnen(A);

@@ -71,21 +71,21 @@ private slots:
     void Druck_oder_Speicher_Auswahl()
     {
         TOKBottomDlg_drucken_oder_speichern Klein;
-        Klein.Auswahl = 1;
+        Klein.Auswahl = TAusgabe_Art::drucken;
         Beim_naechsten_Dialog([](QWidget *D) { QTest::keyClick(D, Qt::Key_Escape); });
         QCOMPARE(Klein.exec(), int(QDialog::Rejected));
-        QCOMPARE(Klein.Auswahl, std::uint8_t(0));
+        QCOMPARE(Klein.Auswahl, TAusgabe_Art::abgebrochen);
         Beim_naechsten_Dialog([](QWidget *D) { QTest::keyClick(D->focusWidget(), Qt::Key_Return); });
         QCOMPARE(Klein.exec(), int(QDialog::Accepted));
-        QCOMPARE(Klein.Auswahl, std::uint8_t(2));
+        QCOMPARE(Klein.Auswahl, TAusgabe_Art::speichern);
         Beim_naechsten_Dialog([&](QWidget *) { QTest::mouseClick(Klein.Button_drucken, Qt::LeftButton); });
         QCOMPARE(Klein.exec(), int(QDialog::Accepted));
-        QCOMPARE(Klein.Auswahl, std::uint8_t(1));
+        QCOMPARE(Klein.Auswahl, TAusgabe_Art::drucken);
     }
 
     void Escape_tut_nichts()
     {
-        Dialog.Auswahl = 4;
+        Dialog.Auswahl = TProtokoll_Wahl::Protokoll_speichern;
         bool Weiterer_Dialog = false, geprueft = false;
         Beim_naechsten_Dialog([&](QWidget *D) {
             QTest::keyClick(D, Qt::Key_Escape);
@@ -106,7 +106,7 @@ private slots:
         const QDateTime Beginn = QDateTime::currentDateTime().addSecs(-1);
         Beim_naechsten_Dialog([](QWidget *D) { QTest::keyClick(D->focusWidget(), Qt::Key_Return); });
         Ausgabe->Button_Protokoll_Statistik_drucken_speichernClick();
-        QCOMPARE(Dialog.Auswahl, 1);
+        QCOMPARE(Dialog.Auswahl, TProtokoll_Wahl::Protokoll_drucken);
         QVERIFY2(QTest::qWaitFor([&] { return Auftrag_abgeschlossen(Auftrag_Protokoll, Seit); }, 60000),
                  "no completed job \"Protokoll: zum Tarvo\"");
         if (!Standarddrucker_schreibt_PDF())

@@ -9,7 +9,7 @@ namespace {
 TEinstellung_Aufgabe Aufgabe(int Rechenart, int Zahl_1, int Zahl_2)
 {
     TEinstellung_Aufgabe A;
-    A.Rechenart = std::uint8_t(Rechenart);
+    A.Rechenart = TRechenart(Rechenart);
     A.Zahl_1 = Zahl_1;
     A.Zahl_2 = Zahl_2;
     Ergebnis_berechnen(A);
@@ -106,14 +106,14 @@ private slots:
     void Sequenzwechsel()
     {
         TAufgaben_Ergebnis E;
-        TSequenz_Wechsel W = Einstellungen_eintragen(E, 3, 2);
+        TSequenz_Wechsel W = Einstellungen_eintragen(E, TRechenart::Division, TSchwierigkeitsgrad::schwer);
         QVERIFY(!W.Leerzeile_faellig && !W.Grundwerte_neu_beginnen);
         QCOMPARE(E.Nr_Uebungssequenz, std::uint8_t(1));
         QCOMPARE(E.Rechenart, std::uint8_t(4));
         QCOMPARE(E.Schwierigkeitsgrad, std::uint8_t(3));
 
         Antwort_eintragen(E, true, "T", "1");
-        W = Einstellungen_eintragen(E, 0, 0);
+        W = Einstellungen_eintragen(E, TRechenart::Addition, TSchwierigkeitsgrad::leicht);
         QVERIFY(W.Leerzeile_faellig && !W.Grundwerte_neu_beginnen);
         QCOMPARE(E.Nr_Uebungssequenz, std::uint8_t(2));
         QCOMPARE(E.Anzahl_Aufgaben, 0);
@@ -122,21 +122,21 @@ private slots:
 
         E.Nr_Uebungssequenz = 24;
         Antwort_eintragen(E, false, "T", "1");
-        W = Einstellungen_eintragen(E, 1, 1);
+        W = Einstellungen_eintragen(E, TRechenart::Subtraktion, TSchwierigkeitsgrad::mittel);
         QVERIFY(W.Leerzeile_faellig && W.Grundwerte_neu_beginnen);
         QCOMPARE(E.Nr_Uebungssequenz, std::uint8_t(1));
-        W = Einstellungen_eintragen(E, 1, 2);
+        W = Einstellungen_eintragen(E, TRechenart::Subtraktion, TSchwierigkeitsgrad::schwer);
         QVERIFY(!W.Leerzeile_faellig && !W.Grundwerte_neu_beginnen);
         QCOMPARE(E.Nr_Uebungssequenz, std::uint8_t(1));
     }
 
     void Einstellungszeilen()
     {
-        QCOMPARE(Einstellungs_Zeilen(3, 1), (QStringList{" Eingestellte Werte:", " -----------------------------------",
+        QCOMPARE(Einstellungs_Zeilen(TRechenart::Division, TSchwierigkeitsgrad::mittel), (QStringList{" Eingestellte Werte:", " -----------------------------------",
                                                          " Rechenart          : Division",
                                                          " Schwierigkeitsgrad : mittel : 6 Punkt(e)"}));
-        QCOMPARE(Einstellungs_Zeilen(1, 2).at(3), QStringLiteral(" Schwierigkeitsgrad : schwer : 3 Punkt(e)"));
-        QCOMPARE(Einstellungs_Zeilen(2, 0).at(2), QStringLiteral(" Rechenart          : Multiplikation"));
+        QCOMPARE(Einstellungs_Zeilen(TRechenart::Subtraktion, TSchwierigkeitsgrad::schwer).at(3), QStringLiteral(" Schwierigkeitsgrad : schwer : 3 Punkt(e)"));
+        QCOMPARE(Einstellungs_Zeilen(TRechenart::Multiplikation, TSchwierigkeitsgrad::leicht).at(2), QStringLiteral(" Rechenart          : Multiplikation"));
     }
 
     void Tastenwirkung()

@@ -17,9 +17,9 @@ std::set<int> Bereich(int von, int bis)
 TEinstellung_Aufgabe Einstellung(int Rechenart, int Grad)
 {
     TEinstellung_Aufgabe A;
-    A.Rechenart = std::uint8_t(Rechenart);
+    A.Rechenart = TRechenart(Rechenart);
     A.Rechenzeichen = QStringLiteral("+-*:").at(Rechenart);
-    A.Schwierigkeitsgrad = std::uint8_t(Grad);
+    A.Schwierigkeitsgrad = TSchwierigkeitsgrad(Grad);
     return A;
 }
 }

@@ -12,9 +12,9 @@ using Feldart = TLoesungsschritt_Daten::TZahlenfeld;
 TEinstellung_Aufgabe Aufgabe(int Rechenart, int Zahl_1, int Zahl_2, int Loesungsweg = 1)
 {
     TEinstellung_Aufgabe A;
-    A.Rechenart = std::uint8_t(Rechenart);
-    A.Loesungsweg = std::uint8_t(Loesungsweg);
-    A.Loesungsausgabe = 0;
+    A.Rechenart = TRechenart(Rechenart);
+    A.Loesungsweg = TLoesungsweg(Loesungsweg);
+    A.Loesungsausgabe = TLoesungsausgabe::direkt;
     A.Zahl_1 = Zahl_1;
     A.Zahl_2 = Zahl_2;
     Aufgabe_berechnen(A);
@@ -226,24 +226,24 @@ private slots:
         QFETCH(int, Zahl_2);
         QFETCH(QString, Text);
         TEinstellung_Aufgabe Uebung;
-        Uebung.Rechenart = std::uint8_t(Rechenart);
-        Uebung.Schwierigkeitsgrad = 2;
-        Uebung.Loesungsweg = 0;
-        Uebung.Loesungsausgabe = 0;
+        Uebung.Rechenart = TRechenart(Rechenart);
+        Uebung.Schwierigkeitsgrad = TSchwierigkeitsgrad::schwer;
+        Uebung.Loesungsweg = TLoesungsweg::kurz;
+        Uebung.Loesungsausgabe = TLoesungsausgabe::direkt;
         Uebung.Zahl_1 = Zahl_1;
         Uebung.Zahl_2 = Zahl_2;
         Ergebnis_berechnen(Uebung);
         for (int Weg_Art : {0, 1}) {
             TEinstellung_Aufgabe Seite;
-            Seite.Loesungsweg = std::uint8_t(Weg_Art);
-            Seite.Loesungsausgabe = 2;
+            Seite.Loesungsweg = TLoesungsweg(Weg_Art);
+            Seite.Loesungsausgabe = TLoesungsausgabe::schrittweise;
             QStringList Memo;
             Uebungsaufgabe_uebernehmen(Seite, Uebung, Memo);
             QCOMPARE(Memo, (QStringList{QStringLiteral("Aufgabe aus der Übung:"), QString(), Text}));
             QCOMPARE(int(Seite.Rechenart), Rechenart);
-            QCOMPARE(Seite.Schwierigkeitsgrad, 2);
+            QVERIFY(Seite.Schwierigkeitsgrad == TSchwierigkeitsgrad::schwer);
             QCOMPARE(int(Seite.Loesungsweg), Weg_Art);
-            QCOMPARE(Seite.Loesungsausgabe, 2);
+            QVERIFY(Seite.Loesungsausgabe == TLoesungsausgabe::schrittweise);
             QVERIFY(Seite.schrittweise);
             auto Eigene = Aufgabe(Rechenart, Zahl_1, Zahl_2, Weg_Art);
             Eigene.schrittweise = true;
@@ -279,9 +279,9 @@ private slots:
                 for (int Weg_Art = 0; Weg_Art < 2; ++Weg_Art)
                     for (int n = 0; n < 400; ++n) {
                         TEinstellung_Aufgabe A;
-                        A.Rechenart = std::uint8_t(Rechenart);
-                        A.Schwierigkeitsgrad = std::uint8_t(Grad);
-                        A.Loesungsweg = std::uint8_t(Weg_Art);
+                        A.Rechenart = TRechenart(Rechenart);
+                        A.Schwierigkeitsgrad = TSchwierigkeitsgrad(Grad);
+                        A.Loesungsweg = TLoesungsweg(Weg_Art);
                         QStringList Memo;
                         Aufgabe_erzeugen(A, Memo);
                         const auto Weg = Loesungsweg_bauen(A);

@@ -24,8 +24,8 @@ TZaehlung Zaehlen(int Rechenart, int Grad)
     TZaehlung Z;
     for (int n = 0; n < Ziehungen; ++n) {
         TEinstellung_Aufgabe A;
-        A.Rechenart = std::uint8_t(Rechenart);
-        A.Schwierigkeitsgrad = std::uint8_t(Grad);
+        A.Rechenart = TRechenart(Rechenart);
+        A.Schwierigkeitsgrad = TSchwierigkeitsgrad(Grad);
         QStringList Memo;
         Aufgabe_erzeugen(A, Memo);
         Z.Betraege_1.insert(A.Betrag_Zahl_1);
@@ -137,18 +137,18 @@ private slots:
         Zufall_Startwert_setzen(1);
         TEinstellung_Aufgabe A;
         QStringList Memo;
-        A.Schwierigkeitsgrad = 1;
+        A.Schwierigkeitsgrad = TSchwierigkeitsgrad::mittel;
         Zahlen_erzeugen(A, Memo);
         QCOMPARE(Memo, (QStringList{QStringLiteral("mittelschwere Aufgabe:"), QString(),
                                     QStringLiteral("Zahlen aus : -20..+20")}));
         Memo.clear();
-        A.Schwierigkeitsgrad = 0;
+        A.Schwierigkeitsgrad = TSchwierigkeitsgrad::leicht;
         Zahlen_erzeugen_Division(A, Memo);
         QCOMPARE(Memo, (QStringList{QStringLiteral("leichte Aufgabe:"), QString(),
                                     QStringLiteral("Dividend aus:-100..-1,+1..+100"),
                                     QStringLiteral("Divisor  aus:- 10..-1,+1..+ 10")}));
         Memo.clear();
-        A.Schwierigkeitsgrad = 2;
+        A.Schwierigkeitsgrad = TSchwierigkeitsgrad::schwer;
         Zahlen_erzeugen_Division(A, Memo);
         QCOMPARE(Memo.last(), QStringLiteral("Divisor  aus:-20..-11,+11..+20"));
     }
@@ -162,7 +162,7 @@ private slots:
         const int r = int(Zufall_R(12));
         Zufall_Startwert_setzen(777);
         TEinstellung_Aufgabe A;
-        A.Rechenart = 3;
+        A.Rechenart = TRechenart::Division;
         QStringList Memo;
         Aufgabe_erzeugen(A, Memo);
         QCOMPARE(A.Betrag_Zahl_2, Divisor);
@@ -175,10 +175,10 @@ private slots:
     {
         for (int Ausgabe = 0; Ausgabe < 3; ++Ausgabe) {
             TEinstellung_Aufgabe A;
-            A.Rechenart = 3;
+            A.Rechenart = TRechenart::Division;
             A.Zahl_1 = 0;
             A.Zahl_2 = -5;
-            A.Loesungsausgabe = std::uint8_t(Ausgabe);
+            A.Loesungsausgabe = TLoesungsausgabe(Ausgabe);
             Aufgabe_berechnen(A);
             QCOMPARE(A.schrittweise, Ausgabe == 2);
             QCOMPARE(A.Ueberschrift, QStringLiteral("Aufgabe"));
@@ -190,11 +190,11 @@ private slots:
 
     void Ausgabe_Regeln_je_Modus()
     {
-        const TAusgabe_Regeln direkt = Ausgabe_Regeln(0);
+        const TAusgabe_Regeln direkt = Ausgabe_Regeln(TLoesungsausgabe::direkt);
         QVERIFY(!direkt.Button_loesen_sichtbar && direkt.sofort_loesen && !direkt.verdeckt && !direkt.Fokus_wechseln);
-        const TAusgabe_Regeln spaeter = Ausgabe_Regeln(1);
+        const TAusgabe_Regeln spaeter = Ausgabe_Regeln(TLoesungsausgabe::nicht_direkt);
         QVERIFY(spaeter.Button_loesen_sichtbar && !spaeter.sofort_loesen && spaeter.Fokus_wechseln);
-        const TAusgabe_Regeln schritt = Ausgabe_Regeln(2);
+        const TAusgabe_Regeln schritt = Ausgabe_Regeln(TLoesungsausgabe::schrittweise);
         QVERIFY(schritt.Button_loesen_sichtbar && schritt.sofort_loesen && schritt.verdeckt && schritt.Fokus_wechseln);
     }
 

@@ -72,9 +72,9 @@ private slots:
     {
         TF_Tarvo F;
         F.Initialisieren(nullptr);
-        QCOMPARE(F.Einstellung.Rechenart, 0);
-        QCOMPARE(F.Einstellung.Schwierigkeitsgrad, 0);
-        QCOMPARE(F.Einstellung.Loesungsweg, 1);
+        QCOMPARE(F.Einstellung.Rechenart, TRechenart::Addition);
+        QCOMPARE(F.Einstellung.Schwierigkeitsgrad, TSchwierigkeitsgrad::leicht);
+        QCOMPARE(F.Einstellung.Loesungsweg, TLoesungsweg::lang);
         QVERIFY(F.Button_Aufgabe_loesen->isHidden());
         QCOMPARE(Sichtbare_Schritte(F), (QList<int>{3, 4}));
         QVERIFY(Verdeckte_Schritte(F).isEmpty());
@@ -101,7 +101,7 @@ private slots:
         F.show();
         F.Initialisieren(nullptr);
         F.ListBox_Operation->setCurrentRow(1); // a subtraction: rows 2, 3, 4
-        QCOMPARE(F.Einstellung.Rechenart, 1);
+        QCOMPARE(F.Einstellung.Rechenart, TRechenart::Subtraktion);
         QCOMPARE(Sichtbare_Schritte(F), (QList<int>{2, 3, 4}));
 
         Ausgabe_waehlen(F, 1);
