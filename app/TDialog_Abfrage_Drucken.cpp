@@ -1,20 +1,13 @@
 #include "app/TDialog_Abfrage_Drucken.h"
 
-#include "ui_TDialog_Abfrage_Drucken.h"
-
 #include "app/Dokument_Texte.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 
 TDialog_Abfrage_Drucken::TDialog_Abfrage_Drucken(QWidget *parent)
     : QDialog(parent)
-    , ui(new Ui::TDialog_Abfrage_Drucken)
 {
-    ui->setupUi(this);
-    RichEdit1 = ui->RichEdit1;
-    RichEdit2 = ui->RichEdit2;
-    Button1 = ui->Button1;
-    Button2 = ui->Button2;
+    setupUi(this);
 
     setFixedSize(633, 226);
     setFont(Schrift_Sans_Serif(11));
@@ -29,11 +22,6 @@ TDialog_Abfrage_Drucken::TDialog_Abfrage_Drucken(QWidget *parent)
     RichEdit1->setAccessibleName(QStringLiteral("Frage"));
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-TDialog_Abfrage_Drucken::~TDialog_Abfrage_Drucken()
-{
-    delete ui;
 }
 
 void TDialog_Abfrage_Drucken::showEvent(QShowEvent *event)

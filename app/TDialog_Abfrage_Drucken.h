@@ -1,27 +1,16 @@
 #pragma once
 
+#include "ui_TDialog_Abfrage_Drucken.h"
+
 #include <QDialog>
 
-class QPushButton;
-class QTextEdit;
-namespace Ui { class TDialog_Abfrage_Drucken; }
-
 // Asked before the document frame prints: OK prints, anything else does not.
-class TDialog_Abfrage_Drucken : public QDialog
+class TDialog_Abfrage_Drucken : public QDialog, public Ui::TDialog_Abfrage_Drucken
 {
     Q_OBJECT
 public:
     explicit TDialog_Abfrage_Drucken(QWidget *parent = nullptr);
-    ~TDialog_Abfrage_Drucken() override;
-
-    QTextEdit *RichEdit1;
-    QTextEdit *RichEdit2;
-    QPushButton *Button1;
-    QPushButton *Button2;
 
 protected:
     void showEvent(QShowEvent *event) override;
-
-private:
-    Ui::TDialog_Abfrage_Drucken *ui;
 };

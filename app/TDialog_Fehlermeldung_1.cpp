@@ -1,7 +1,5 @@
 #include "app/TDialog_Fehlermeldung_1.h"
 
-#include "ui_TDialog_Fehlermeldung_1.h"
-
 #include "app/Vier_Felder_Dialog.h"
 #include "core/widgets/Text_speichern.h"
 
@@ -9,13 +7,8 @@
 
 TDialog_Fehlermeldung_1::TDialog_Fehlermeldung_1(QWidget *parent)
     : QDialog(parent)
-    , ui(new Ui::TDialog_Fehlermeldung_1)
 {
-    ui->setupUi(this);
-    RichEdit_1_1 = ui->RichEdit_1_1;
-    RichEdit_1_2 = ui->RichEdit_1_2;
-    RichEdit_1_3 = ui->RichEdit_1_3;
-    Button_OK = ui->Button_OK;
+    setupUi(this);
 
     Vier_Felder_gestalten(this, QSize(823, 249), RichEdit_1_1, RichEdit_1_2, RichEdit_1_3, Button_OK);
     RichEdit_1_1->setPlainText(QStringLiteral("RichEdit_1_1"));
@@ -25,11 +18,6 @@ TDialog_Fehlermeldung_1::TDialog_Fehlermeldung_1(QWidget *parent)
     RichEdit_1_2->setAccessibleName(QStringLiteral("Meldung"));
     RichEdit_1_3->setAccessibleName(QStringLiteral("Fußzeile"));
     connect(Button_OK, &QPushButton::clicked, this, &TDialog_Fehlermeldung_1::Button_OKClick);
-}
-
-TDialog_Fehlermeldung_1::~TDialog_Fehlermeldung_1()
-{
-    delete ui;
 }
 
 void TDialog_Fehlermeldung_1::showEvent(QShowEvent *event)

@@ -1,7 +1,5 @@
 #include "app/TDialog_Impresssum_0.h"
 
-#include "ui_TDialog_Impresssum_0.h"
-
 #include "app/Dokument_Texte.h"
 #include "app/Vier_Felder_Dialog.h"
 
@@ -9,13 +7,8 @@
 
 TDialog_Impresssum_0::TDialog_Impresssum_0(QWidget *parent)
     : QDialog(parent)
-    , ui(new Ui::TDialog_Impresssum_0)
 {
-    ui->setupUi(this);
-    RichEdit_1_1 = ui->RichEdit_1_1;
-    RichEdit_1_2 = ui->RichEdit_1_2;
-    RichEdit_1_3 = ui->RichEdit_1_3;
-    Button_OK = ui->Button_OK;
+    setupUi(this);
 
     Vier_Felder_gestalten(this, QSize(756, 284), RichEdit_1_1, RichEdit_1_2, RichEdit_1_3, Button_OK);
     setWindowTitle(Impressum_Titel());
@@ -27,11 +20,6 @@ TDialog_Impresssum_0::TDialog_Impresssum_0(QWidget *parent)
     RichEdit_1_2->setAccessibleName(QStringLiteral("Impressum"));
     RichEdit_1_3->setAccessibleName(QStringLiteral("Fußzeile"));
     connect(Button_OK, &QPushButton::clicked, this, &TDialog_Impresssum_0::Button_OKClick);
-}
-
-TDialog_Impresssum_0::~TDialog_Impresssum_0()
-{
-    delete ui;
 }
 
 void TDialog_Impresssum_0::showEvent(QShowEvent *event)

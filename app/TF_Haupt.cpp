@@ -1,7 +1,5 @@
 #include "app/TF_Haupt.h"
 
-#include "ui_TF_Haupt.h"
-
 #include "core/widgets/Farbe_Qt.h"
 #include "core/Fenster_Lage.h"
 #include "core/widgets/TFenster_Einpasser.h"
@@ -14,7 +12,6 @@
 #include "core/widgets/TRadioGroup.h"
 #include "evaluation/TDlg_Protokoll_Auswertung_speichern_drucken.h"
 #include "evaluation/TF_Auswertung.h"
-#include "evaluation/TF_Sterne_Seite.h"
 #include "evaluation/TOKBottomDlg_drucken_oder_speichern.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"
 #include "solution_paths/TDlg_Arbeitsanweisungen.h"
@@ -30,22 +27,9 @@
 
 TF_Haupt::TF_Haupt(QWidget *parent)
     : QMainWindow(parent)
-    , ui(new Ui::TF_Haupt)
 {
-    ui->setupUi(this);
+    setupUi(this);
     Entwurfsgroesse = size();
-    MainMenu1 = ui->MainMenu1;
-    M_beenden = ui->M_beenden;
-    Impressum1 = ui->Impressum1;
-    PageControl1 = ui->PageControl1;
-    TabSheet4 = ui->TabSheet4;
-    TabSheet1 = ui->TabSheet1;
-    TabSheet2 = ui->TabSheet2;
-    TabSheet3 = ui->TabSheet3;
-    Frame_Tarvo_Uebungen1 = ui->Frame_Tarvo_Uebungen1;
-    F_Tarvo1 = ui->F_Tarvo1;
-    Frame_RTF_Text_mit_drucken_Laden11 = ui->Frame_RTF_Text_mit_drucken_Laden11;
-    RichEdit2 = ui->RichEdit2;
 
     setFont(Schrift_Sans_Serif(11));
     Hintergrund_setzen(this, Farbe_Silber);
@@ -61,31 +45,21 @@ TF_Haupt::TF_Haupt(QWidget *parent)
     PageControl1->setAccessibleName(QStringLiteral("Seiten"));
 
     // These clicks are routed through the window so the focus returns to the
-    // answer field; they replace the frame's own bindings.
+    // answer field.
     TFrame_Tarvo_Uebungen *F = Frame_Tarvo_Uebungen1;
-    disconnect(F->ListBox_Rechenart_waehlen, nullptr, F, nullptr);
-    disconnect(F->RadioGroup_Schwierigkeitsgrad, nullptr, F, nullptr);
-    disconnect(F->RadioGroup_Auswertung, nullptr, F, nullptr);
-    connect(F->ListBox_Rechenart_waehlen, &TListBox::Click, this,
+    connect(F, &TFrame_Tarvo_Uebungen::Rechenart_geklickt, this,
             &TF_Haupt::Frame_Tarvo_Uebungen1ListBox_Rechenart_waehlenClick);
-    connect(F->RadioGroup_Schwierigkeitsgrad, &TRadioGroup::Click, this,
+    connect(F, &TFrame_Tarvo_Uebungen::Schwierigkeitsgrad_geklickt, this,
             &TF_Haupt::Frame_Tarvo_Uebungen1RadioGroup_SchwierigkeitsgradClick);
-    connect(F->RadioGroup_Auswertung, &TRadioGroup::Click, this,
+    connect(F, &TFrame_Tarvo_Uebungen::Auswertung_geklickt, this,
             &TF_Haupt::Frame_Tarvo_Uebungen1RadioGroup_AuswertungClick);
-    TF_Sterne_Seite *Sterne = F->F_Auswertung2->Sterne_Seite;
-    disconnect(Sterne, &TF_Sterne_Seite::Bild_zeigen_geklickt, F->F_Auswertung2, nullptr);
-    connect(Sterne, &TF_Sterne_Seite::Bild_zeigen_geklickt, this, &TF_Haupt::F_Auswertung2RadioGroup_Bild_zeigenClick);
+    connect(F, &TFrame_Tarvo_Uebungen::Bild_zeigen_geklickt, this, &TF_Haupt::F_Auswertung2RadioGroup_Bild_zeigenClick);
     connect(F, &TFrame_Tarvo_Uebungen::Rechenweg_gewuenscht, this, &TF_Haupt::Frame_Tarvo_Uebungen1Rechenweg_gewuenscht);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TF_Haupt::PageControl1Change);
     connect(M_beenden, &QAction::triggered, this, &TF_Haupt::M_beendenClick);
     connect(Impressum1, &QAction::triggered, this, &TF_Haupt::Impressum1Click);
 
     FormCreate();
-}
-
-TF_Haupt::~TF_Haupt()
-{
-    delete ui;
 }
 
 void TF_Haupt::FormCreate()
@@ -126,13 +100,13 @@ void TF_Haupt::PageControl1Change()
 
 void TF_Haupt::Frame_Tarvo_Uebungen1ListBox_Rechenart_waehlenClick()
 {
-    Frame_Tarvo_Uebungen1->Einstellungen_uebernehmen(sender());
+    Frame_Tarvo_Uebungen1->Einstellungen_uebernehmen(Frame_Tarvo_Uebungen1->ListBox_Rechenart_waehlen);
     Antwortfeld_fokussieren();
 }
 
 void TF_Haupt::Frame_Tarvo_Uebungen1RadioGroup_SchwierigkeitsgradClick()
 {
-    Frame_Tarvo_Uebungen1->Einstellungen_uebernehmen(sender());
+    Frame_Tarvo_Uebungen1->Einstellungen_uebernehmen(Frame_Tarvo_Uebungen1->RadioGroup_Schwierigkeitsgrad);
     Antwortfeld_fokussieren();
 }
 

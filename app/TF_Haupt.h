@@ -1,45 +1,25 @@
 #pragma once
 
+#include "ui_TF_Haupt.h"
+
 #include "core/TEinstellung_Aufgabe.h"
 
 #include <QMainWindow>
 
-class QAction;
-class QMenuBar;
-class QTabWidget;
-class QTextEdit;
 class QWidget;
 class TDialog_Abfrage_Drucken;
 class TDialog_Fehlermeldung_1;
 class TDialog_Impresssum_0;
 class TDlg_Arbeitsanweisungen;
 class TDlg_Protokoll_Auswertung_speichern_drucken;
-class TF_Tarvo;
-class TFrame_RTF_Text_mit_drucken_Laden1;
-class TFrame_Tarvo_Uebungen;
 class TOKBottomDlg_drucken_oder_speichern;
-namespace Ui { class TF_Haupt; }
 
 // The program's only main window.
-class TF_Haupt : public QMainWindow
+class TF_Haupt : public QMainWindow, public Ui::TF_Haupt
 {
     Q_OBJECT
 public:
     explicit TF_Haupt(QWidget *parent = nullptr);
-    ~TF_Haupt() override;
-
-    QMenuBar *MainMenu1;
-    QAction *M_beenden;
-    QAction *Impressum1;
-    QTabWidget *PageControl1;
-    QWidget *TabSheet4;
-    QWidget *TabSheet1;
-    QWidget *TabSheet2;
-    QWidget *TabSheet3;
-    TFrame_Tarvo_Uebungen *Frame_Tarvo_Uebungen1;
-    TF_Tarvo *F_Tarvo1;
-    TFrame_RTF_Text_mit_drucken_Laden1 *Frame_RTF_Text_mit_drucken_Laden11;
-    QTextEdit *RichEdit2;
 
     // Long-lived dialogs, created once after the window, owned by it.
     TDialog_Impresssum_0 *Dialog_Impresssum_0 = nullptr;
@@ -79,7 +59,6 @@ private:
     // The pupil can type at once whenever the exercise page is shown.
     void Antwortfeld_fokussieren();
 
-    Ui::TF_Haupt *ui;
     QSize Entwurfsgroesse; // the size the window is designed for
     bool Normallage_pruefen = false;
 };

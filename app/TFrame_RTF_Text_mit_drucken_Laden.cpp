@@ -1,11 +1,8 @@
 #include "app/TFrame_RTF_Text_mit_drucken_Laden.h"
 
-#include "ui_TFrame_RTF_Text_mit_drucken_Laden.h"
-
 #include "app/Dokument_Texte.h"
 #include "app/TDialog_Abfrage_Drucken.h"
 #include "app/TDialog_Fehlermeldung_1.h"
-#include "app/TTarvo_Anwendung.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "core/widgets/Text_drucken.h"
@@ -38,16 +35,8 @@ QAction *Eintrag(QMenu *Menue, const char *Name, QAction *Gebunden)
 
 TFrame_RTF_Text_mit_drucken_Laden::TFrame_RTF_Text_mit_drucken_Laden(QWidget *parent)
     : QWidget(parent)
-    , ui(new Ui::TFrame_RTF_Text_mit_drucken_Laden)
 {
-    ui->setupUi(this);
-    Panel1 = ui->Panel1;
-    Panel2 = ui->Panel2;
-    Panel3 = ui->Panel3;
-    Button_drucken_und_laden = ui->Button_drucken_und_laden;
-    Button_drucken = ui->Button_drucken;
-    Button_laden = ui->Button_laden;
-    RichEdit1 = ui->RichEdit1;
+    setupUi(this);
 
     Hintergrund_setzen(Panel2, Farbe_Grau);
     RichEdit1->setFont(Schrift_Courier_fett(16));
@@ -86,11 +75,6 @@ TFrame_RTF_Text_mit_drucken_Laden::TFrame_RTF_Text_mit_drucken_Laden(QWidget *pa
     connect(RichEdit1, &QWidget::customContextMenuRequested, this, [this](const QPoint &Stelle) {
         PopupMenu1->popup(RichEdit1->viewport()->mapToGlobal(Stelle));
     });
-}
-
-TFrame_RTF_Text_mit_drucken_Laden::~TFrame_RTF_Text_mit_drucken_Laden()
-{
-    delete ui;
 }
 
 void TFrame_RTF_Text_mit_drucken_Laden::Einrichten(const QString &Dokumentname, bool Knopfleiste_sichtbar, int Modus)
@@ -146,8 +130,7 @@ void TFrame_RTF_Text_mit_drucken_Laden::Text_ausgeben(QTextEdit *Box, TAusgabe_A
             Meldung->exec();
             return;
         }
-        if (const QString Fehler = Text_drucken(Box, Druckauftrag_Titel(Dokumentname)); !Fehler.isEmpty())
-            TTarvo_Anwendung::Fehler_melden(Fehler);
+        Text_drucken_mit_Fehlerbericht(Box, Druckauftrag_Titel(Dokumentname));
     } else if (Art == TAusgabe_Art::speichern) {
         Text_speichern_mit_Dialog(this, Zeilen_der_Box(Box), Speichername_Vorschlag(Dokumentname),
                                   TUeberschreiben::mit_Warnung);

@@ -1,27 +1,25 @@
 #pragma once
 
+#include "ui_TFrame_RTF_Text_mit_drucken_Laden.h"
+
 #include "evaluation/Ausgabe_Wahl.h"
 
 #include <QWidget>
 
 class QAction;
-class QFrame;
 class QMenu;
-class QPushButton;
 class QTextEdit;
 class TDialog_Abfrage_Drucken;
 class TOKBottomDlg_drucken_oder_speichern;
-namespace Ui { class TFrame_RTF_Text_mit_drucken_Laden; }
 
 // A read-only document with a button bar and a context menu to print it or
 // save it as a text file; Einrichten chooses which commands are offered.
 // The two query dialogs belong to the main window and are handed in.
-class TFrame_RTF_Text_mit_drucken_Laden : public QWidget
+class TFrame_RTF_Text_mit_drucken_Laden : public QWidget, public Ui::TFrame_RTF_Text_mit_drucken_Laden
 {
     Q_OBJECT
 public:
     explicit TFrame_RTF_Text_mit_drucken_Laden(QWidget *parent = nullptr);
-    ~TFrame_RTF_Text_mit_drucken_Laden() override;
 
     void Einrichten(const QString &Dokumentname, bool Knopfleiste_sichtbar, int Modus);
     void Text_ausgeben(QTextEdit *Box, TAusgabe_Art Art, const QString &Dokumentname);
@@ -30,13 +28,6 @@ public:
     void Dialog_Abfrage_Drucken_setzen(TDialog_Abfrage_Drucken *Dialog) { Dialog_Abfrage_Drucken = Dialog; }
     QString Dokumentname() const { return m_Dokumentname; }
 
-    QFrame *Panel1;
-    QFrame *Panel2;
-    QFrame *Panel3;
-    QPushButton *Button_drucken_und_laden;
-    QPushButton *Button_drucken;
-    QPushButton *Button_laden;
-    QTextEdit *RichEdit1;
     QAction *Action_Text_drucken_oder_laden;
     QAction *Action_Text_drucken;
     QAction *Action_Text_laden;
@@ -51,7 +42,6 @@ public slots:
     void Action_Text_ladenExecute();
 
 private:
-    Ui::TFrame_RTF_Text_mit_drucken_Laden *ui;
     QString m_Dokumentname;
     TOKBottomDlg_drucken_oder_speichern *Dlg_drucken_oder_speichern = nullptr;
     TDialog_Abfrage_Drucken *Dialog_Abfrage_Drucken = nullptr;

@@ -1,10 +1,10 @@
 #include "app/TTarvo_Anwendung.h"
 
+#include "core/widgets/Fehlerbericht.h"
 #include "core/widgets/TFenster_Einpasser.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMessageBox>
 #include <exception>
 
 namespace {
@@ -39,12 +39,4 @@ bool TTarvo_Anwendung::notify(QObject *Empfaenger, QEvent *Ereignis)
         Fehler_melden(QStringLiteral("Unbekannter Fehler."));
     }
     return false;
-}
-
-void TTarvo_Anwendung::Fehler_melden(const QString &Text)
-{
-    QMessageBox Meldung(QMessageBox::Critical, QStringLiteral("Fehler"), Text, QMessageBox::Ok,
-                        activeWindow());
-    Meldung.setObjectName(QStringLiteral("Meldung_Fehler"));
-    Meldung.exec();
 }

@@ -5,10 +5,9 @@
 #include <QApplication>
 #include <QTranslator>
 
-// The application object with the general error report: an exception thrown
-// by an event handler is shown in a message box, and the program goes on
-// with the next event. Qt's own texts are German; nothing of a run is kept
-// for the next one.
+// The application object: an exception thrown by an event handler is shown
+// through the general error report, and the program goes on with the next
+// event. Qt's own texts are German; nothing of a run is kept for the next one.
 class TTarvo_Anwendung : public QApplication
 {
     Q_OBJECT
@@ -16,8 +15,6 @@ public:
     TTarvo_Anwendung(int &argc, char **argv);
 
     bool notify(QObject *Empfaenger, QEvent *Ereignis) override;
-
-    static void Fehler_melden(const QString &Text);
 
 private:
     TEinstellungen_nur_fuer_den_Lauf Einstellungen;

@@ -1,7 +1,5 @@
 #include "evaluation/F_Auswertung_Tabelle_0_Datei.h"
 
-#include "ui_F_Auswertung_Tabelle_0_Datei.h"
-
 #include "core/Aufgaben_Namen.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
@@ -16,18 +14,8 @@
 
 TF_Auswertung_Tabelle_0::TF_Auswertung_Tabelle_0(QWidget *parent)
     : QFrame(parent)
-    , ui(new Ui::TF_Auswertung_Tabelle_0)
 {
-    ui->setupUi(this);
-    Panel_1 = ui->Panel_1;
-    Panel_Beschreibung = ui->Panel_Beschreibung;
-    RichEdit_Text = ui->RichEdit_Text;
-    ScrollBar_Text = ui->ScrollBar_Text;
-    StringGrid_Auswertung_0 = ui->StringGrid_Auswertung_0;
-    Panel1 = ui->Panel1;
-    Panel_2 = ui->Panel_2;
-    Panel_3 = ui->Panel_3;
-    ProgressBar_Aufgabendarstellung = ui->ProgressBar_Aufgabendarstellung;
+    setupUi(this);
 
     setFont(Schrift_Courier_fett(13));
     Hintergrund_setzen(this, Farbe_Silber);
@@ -49,11 +37,6 @@ TF_Auswertung_Tabelle_0::TF_Auswertung_Tabelle_0(QWidget *parent)
     G->setAccessibleDescription(Panel_1->Caption());
     RichEdit_Text->setAccessibleName(QStringLiteral("Beschreibung der Tabelle"));
     ProgressBar_Aufgabendarstellung->setAccessibleName(QStringLiteral("Anteil richtig gelöster Aufgaben"));
-}
-
-TF_Auswertung_Tabelle_0::~TF_Auswertung_Tabelle_0()
-{
-    delete ui;
 }
 
 int TF_Auswertung_Tabelle_0::aktuelle_Zeile() const

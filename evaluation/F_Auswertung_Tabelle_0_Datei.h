@@ -1,33 +1,17 @@
 #pragma once
 
+#include "ui_F_Auswertung_Tabelle_0_Datei.h"
+
 #include "evaluation/TStatistik.h"
 
 #include <QFrame>
 
-class QProgressBar;
-class QScrollBar;
-class QTextEdit;
-class TPanel;
-class TStringGrid;
-namespace Ui { class TF_Auswertung_Tabelle_0; }
-
 // The basic-values table: one row per exercise sequence.
-class TF_Auswertung_Tabelle_0 : public QFrame
+class TF_Auswertung_Tabelle_0 : public QFrame, public Ui::TF_Auswertung_Tabelle_0
 {
     Q_OBJECT
 public:
     explicit TF_Auswertung_Tabelle_0(QWidget *parent = nullptr);
-    ~TF_Auswertung_Tabelle_0() override;
-
-    TPanel *Panel_1;
-    TPanel *Panel_Beschreibung;
-    QTextEdit *RichEdit_Text;
-    QScrollBar *ScrollBar_Text;
-    TStringGrid *StringGrid_Auswertung_0;
-    TPanel *Panel1;
-    TPanel *Panel_2;
-    TPanel *Panel_3;
-    QProgressBar *ProgressBar_Aufgabendarstellung;
 
     void Tabelle_initialisieren();
     void Tabelle_zuruecksetzen(bool mit_Hinweis);
@@ -45,6 +29,5 @@ private:
     void Werte_darstellen();
     int aktuelle_Zeile() const;
 
-    Ui::TF_Auswertung_Tabelle_0 *ui;
     TAuswertungs_Listenwerte_0 m_Listenwerte;
 };

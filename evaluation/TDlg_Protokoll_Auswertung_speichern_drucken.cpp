@@ -1,27 +1,16 @@
 #include "evaluation/TDlg_Protokoll_Auswertung_speichern_drucken.h"
 
-#include "ui_TDlg_Protokoll_Auswertung_speichern_drucken.h"
-
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "evaluation/Protokoll_Ausgabe_Texte.h"
 
 TDlg_Protokoll_Auswertung_speichern_drucken::TDlg_Protokoll_Auswertung_speichern_drucken(QWidget *parent)
     : QDialog(parent)
-    , ui(new Ui::TDlg_Protokoll_Auswertung_speichern_drucken)
 {
-    ui->setupUi(this);
-    RichEdit1 = ui->RichEdit1;
-    Btn_Protokoll_drucken = ui->Btn_Protokoll_drucken;
-    Btn_Auswertung_drucken = ui->Btn_Auswertung_drucken;
-    Btn_Auswertung_Protokoll_drucken = ui->Btn_Auswertung_Protokoll_drucken;
-    Btn_Protokoll_speichern = ui->Btn_Protokoll_speichern;
-    Btn_Auswertung_speichern = ui->Btn_Auswertung_speichern;
-    Btn_Auswertung_Protokoll_speichern = ui->Btn_Auswertung_Protokoll_speichern;
-    CancelBtn = ui->CancelBtn;
+    setupUi(this);
 
     setFixedSize(982, 292);
-    Hintergrund_setzen(ui->Panel_Knoepfe, Farbe_Grau);
+    Hintergrund_setzen(Panel_Knoepfe, Farbe_Grau);
     RichEdit1->setFont(Schrift_Courier_fett(13));
     Grundfarbe_setzen(RichEdit1, Farbe_Silber);
     RichEdit1->setPlainText(Auswahl_Protokoll_Statistik_Zeilen().join(u'\n'));
@@ -34,11 +23,6 @@ TDlg_Protokoll_Auswertung_speichern_drucken::TDlg_Protokoll_Auswertung_speichern
     connect(Btn_Auswertung_speichern, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_speichernClick);
     connect(Btn_Auswertung_Protokoll_speichern, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_Protokoll_speichernClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-TDlg_Protokoll_Auswertung_speichern_drucken::~TDlg_Protokoll_Auswertung_speichern_drucken()
-{
-    delete ui;
 }
 
 void TDlg_Protokoll_Auswertung_speichern_drucken::showEvent(QShowEvent *event)

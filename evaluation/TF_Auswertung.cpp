@@ -1,7 +1,5 @@
 #include "evaluation/TF_Auswertung.h"
 
-#include "ui_TF_Auswertung.h"
-
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "core/widgets/TRadioGroup.h"
@@ -22,33 +20,8 @@
 
 TF_Auswertung::TF_Auswertung(QWidget *parent)
     : QFrame(parent)
-    , ui(new Ui::TF_Auswertung)
 {
-    ui->setupUi(this);
-    PageControl_Statistik_1 = ui->PageControl_Statistik_1;
-    TabSheet1 = ui->TabSheet1;
-    TabSheet_2_Tabelle_0 = ui->TabSheet_2_Tabelle_0;
-    TabSheet_Statistik_1 = ui->TabSheet_Statistik_1;
-    TabSheet_Statistik_2 = ui->TabSheet_Statistik_2;
-    TabSheet_Statistik_3 = ui->TabSheet_Statistik_3;
-    TabSheet_Statistik_4 = ui->TabSheet_Statistik_4;
-    TabSheet_Protokoll = ui->TabSheet_Protokoll;
-    Sterne_Seite = ui->Sterne_Seite;
-    F_Auswertung_Tabelle_01 = ui->F_Auswertung_Tabelle_01;
-    F_Auswertung_Tabelle_1_1 = ui->F_Auswertung_Tabelle_1_1;
-    F_Auswertung_Tabelle_2_1 = ui->F_Auswertung_Tabelle_2_1;
-    F_Auswertung_Tabelle_3_1 = ui->F_Auswertung_Tabelle_3_1;
-    F_Auswertung_Tabelle_4_1 = ui->F_Auswertung_Tabelle_4_1;
-    Panel_0 = ui->Panel_0;
-    Panel_1 = ui->Panel_1;
-    Button_Protokoll_Statistik_drucken_speichern = ui->Button_Protokoll_Statistik_drucken_speichern;
-    Button_Protokoll_und_Statistik_drucken = ui->Button_Protokoll_und_Statistik_drucken;
-    Button_Statistik_drucken = ui->Button_Statistik_drucken;
-    Button_Protokoll_drucken = ui->Button_Protokoll_drucken;
-    RichEdit1 = ui->RichEdit1;
-    Splitter1 = ui->Splitter1;
-    RichEdit2 = ui->RichEdit2;
-    RichEdit3 = ui->RichEdit3;
+    setupUi(this);
 
     // Every page and box inherits the fixed-pitch font the columns rely on.
     PageControl_Statistik_1->setFont(Schrift_Courier_fett(13));
@@ -69,17 +42,12 @@ TF_Auswertung::TF_Auswertung(QWidget *parent)
             &TProtokoll_Statistik_Ausgabe::Button_Statistik_druckenClick);
     connect(Button_Protokoll_drucken, &QPushButton::clicked, Ausgabe,
             &TProtokoll_Statistik_Ausgabe::Button_Protokoll_druckenClick);
-    connect(Sterne_Seite, &TF_Sterne_Seite::Bild_zeigen_geklickt, this, &TF_Auswertung::RadioGroup_Bild_zeigenClick);
+    connect(Sterne_Seite, &TF_Sterne_Seite::Bild_zeigen_geklickt, this, &TF_Auswertung::Bild_zeigen_geklickt);
 
     PageControl_Statistik_1->setAccessibleName(QStringLiteral("Große Auswertung"));
     RichEdit1->setAccessibleName(QStringLiteral("Protokoll"));
     RichEdit2->setAccessibleName(QStringLiteral("Statistik"));
     RichEdit3->setAccessibleName(QStringLiteral("Ausgabetext"));
-}
-
-TF_Auswertung::~TF_Auswertung()
-{
-    delete ui;
 }
 
 void TF_Auswertung::Ablauf_setzen(TUebungs_Ablauf &Ablauf)

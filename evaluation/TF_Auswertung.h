@@ -1,58 +1,25 @@
 #pragma once
 
+#include "ui_TF_Auswertung.h"
+
 #include "core/widgets/TPageControl.h"
 #include "exercises/TUebungs_Ablauf.h"
 
 #include <QFrame>
 #include <QStringList>
 
-class QPushButton;
-class QSplitter;
-class QTextEdit;
 class QWidget;
 class TDlg_Protokoll_Auswertung_speichern_drucken;
-class TF_Auswertung_Tabelle_0;
-class TF_Auswertung_Tabelle_1_;
-class TF_Auswertung_Tabelle_Kategorie;
-class TF_Auswertung_Tabelle_2_;
-class TF_Auswertung_Tabelle_3_;
-class TF_Auswertung_Tabelle_4_;
-class TF_Sterne_Seite;
 class TProtokoll_Statistik_Ausgabe;
-namespace Ui { class TF_Auswertung; }
 
 // The detailed evaluation: counts every hand-over and shows it on seven pages.
-class TF_Auswertung : public QFrame
+// RichEdit1 holds the protocol, RichEdit2 the statistics text; RichEdit3 is never
+// shown and assembles texts for printing and saving.
+class TF_Auswertung : public QFrame, public Ui::TF_Auswertung
 {
     Q_OBJECT
 public:
     explicit TF_Auswertung(QWidget *parent = nullptr);
-    ~TF_Auswertung() override;
-
-    TPageControl *PageControl_Statistik_1;
-    QWidget *TabSheet1;
-    QWidget *TabSheet_2_Tabelle_0;
-    QWidget *TabSheet_Statistik_1;
-    QWidget *TabSheet_Statistik_2;
-    QWidget *TabSheet_Statistik_3;
-    QWidget *TabSheet_Statistik_4;
-    QWidget *TabSheet_Protokoll;
-    TF_Sterne_Seite *Sterne_Seite;
-    TF_Auswertung_Tabelle_0 *F_Auswertung_Tabelle_01;
-    TF_Auswertung_Tabelle_1_ *F_Auswertung_Tabelle_1_1;
-    TF_Auswertung_Tabelle_2_ *F_Auswertung_Tabelle_2_1;
-    TF_Auswertung_Tabelle_3_ *F_Auswertung_Tabelle_3_1;
-    TF_Auswertung_Tabelle_4_ *F_Auswertung_Tabelle_4_1;
-    QFrame *Panel_0;
-    QFrame *Panel_1;
-    QPushButton *Button_Protokoll_Statistik_drucken_speichern;
-    QPushButton *Button_Protokoll_und_Statistik_drucken;
-    QPushButton *Button_Statistik_drucken;
-    QPushButton *Button_Protokoll_drucken;
-    QTextEdit *RichEdit1; // the protocol
-    QSplitter *Splitter1;
-    QTextEdit *RichEdit2; // the statistics text
-    QTextEdit *RichEdit3; // never shown: assembles texts for printing and saving
 
     // The lesson whose evaluation this frame shows; set by the owner before any other call.
     void Ablauf_setzen(TUebungs_Ablauf &Ablauf);
@@ -68,7 +35,7 @@ public:
     void Grundwerte_Tabelle_zuruecksetzen(bool mit_Hinweis);
     // The smiley step for the difficulty of the last hand-over.
     void Sterne_aktualisieren();
-    // The picture choice; the main window routes the click through itself.
+    // What a click on the picture choice does; the main window routes the click through itself.
     void RadioGroup_Bild_zeigenClick();
     // The reset of both evaluations switches the picture choice without a click.
     void Bild_zeigen_setzen(int ItemIndex);
@@ -82,10 +49,13 @@ public:
 
     TProtokoll_Statistik_Ausgabe *Ausgabe;
 
+signals:
+    // A user click on the smiley page's picture choice, passed on to the owner.
+    void Bild_zeigen_geklickt();
+
 private:
     void Protokollzeile_anhaengen(const QString &Zeile);
 
-    Ui::TF_Auswertung *ui;
     TUebungs_Ablauf *Ablauf_ = nullptr;
     int Anzahl_Uebergaben_ = 0;
 };

@@ -1,7 +1,5 @@
 #include "evaluation/TF_Auswertung_Tabelle_Kategorie.h"
 
-#include "ui_TF_Auswertung_Tabelle_Kategorie.h"
-
 #include "core/Aufgaben_Namen.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
@@ -12,26 +10,15 @@
 TF_Auswertung_Tabelle_Kategorie::TF_Auswertung_Tabelle_Kategorie(const TKategorie_Tabelle &Konfiguration,
                                                                  QWidget *parent)
     : QFrame(parent)
-    , ui(new Ui::TF_Auswertung_Tabelle_Kategorie)
     , m_Konfiguration(Konfiguration)
 {
-    ui->setupUi(this);
-    Panel_0 = ui->Panel_0;
-    Panel1 = ui->Panel1;
-    Panel_o_Text = ui->Panel_o_Text;
-    RichEdit1 = ui->RichEdit1;
-    StringGrid1 = ui->StringGrid1;
-    Panel4 = ui->Panel4;
-    Panel3 = ui->Panel3;
-    Panel2 = ui->Panel2;
-    ProgressBar_Anzahl = ui->ProgressBar_Anzahl;
-    if (m_Konfiguration.mit_Punkte_Anzeige) {
-        Panel_Punkte_Ueberschrift = ui->Panel_Punkte_Ueberschrift;
-        Panel_Punkte_Progressbar = ui->Panel_Punkte_Progressbar;
-        ProgressBar_Punkte = ui->ProgressBar_Punkte;
-    } else {
-        delete ui->Panel_Punkte_Ueberschrift;
-        delete ui->Panel_Punkte_Progressbar;
+    setupUi(this);
+    if (!m_Konfiguration.mit_Punkte_Anzeige) {
+        delete Panel_Punkte_Ueberschrift;
+        delete Panel_Punkte_Progressbar; // with ProgressBar_Punkte inside
+        Panel_Punkte_Ueberschrift = nullptr;
+        Panel_Punkte_Progressbar = nullptr;
+        ProgressBar_Punkte = nullptr;
     }
 
     setFont(Schrift_Courier_fett(13));
@@ -62,11 +49,6 @@ TF_Auswertung_Tabelle_Kategorie::TF_Auswertung_Tabelle_Kategorie(const TKategori
     ProgressBar_Anzahl->setAccessibleName(QStringLiteral("Anteil richtig gelöster Aufgaben"));
     if (ProgressBar_Punkte)
         ProgressBar_Punkte->setAccessibleName(QStringLiteral("Anteil erreichter Punkte"));
-}
-
-TF_Auswertung_Tabelle_Kategorie::~TF_Auswertung_Tabelle_Kategorie()
-{
-    delete ui;
 }
 
 void TF_Auswertung_Tabelle_Kategorie::Tabelle_initialisieren()

@@ -1,7 +1,5 @@
 #include "evaluation/TF_Sterne_Seite.h"
 
-#include "ui_TF_Sterne_Seite.h"
-
 #include "core/Aufgaben_Codes.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/Kontrast.h"
@@ -31,19 +29,8 @@ bool Schriftart_vorhanden(const QString &Familie)
 
 TF_Sterne_Seite::TF_Sterne_Seite(QWidget *parent)
     : QWidget(parent)
-    , ui(std::make_unique<Ui::TF_Sterne_Seite>())
 {
-    ui->setupUi(this);
-    Panel1 = ui->Panel1;
-    Panel3 = ui->Panel3;
-    RichEdit4 = ui->RichEdit4;
-    RadioGroup_Bild_zeigen = ui->RadioGroup_Bild_zeigen;
-    Panel_Sterne_1 = ui->Panel_Sterne_1;
-    RichEdit_Sterne_1 = ui->RichEdit_Sterne_1;
-    Panel_Sterne_2 = ui->Panel_Sterne_2;
-    RichEdit_Sterne_2 = ui->RichEdit_Sterne_2;
-    Panel_Sterne_3 = ui->Panel_Sterne_3;
-    RichEdit_Sterne_3 = ui->RichEdit_Sterne_3;
+    setupUi(this);
 
     Panel3->setFarbe(Farbe_Silber);
     RichEdit4->setFont(Schrift_Sans_Serif(13, true));
@@ -77,8 +64,6 @@ TF_Sterne_Seite::TF_Sterne_Seite(QWidget *parent)
         Smily_Box(d)->setAccessibleDescription(Smily_Box_Beschreibung(0));
     }
 }
-
-TF_Sterne_Seite::~TF_Sterne_Seite() = default;
 
 TPanel *TF_Sterne_Seite::Ueberschrift(int Schwierigkeitsgrad) const
 {

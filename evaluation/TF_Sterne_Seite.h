@@ -1,17 +1,15 @@
 #pragma once
 
+#include "ui_TF_Sterne_Seite.h"
+
 #include "evaluation/TSterne_record.h"
 
 #include <QString>
 #include <QWidget>
-#include <memory>
 
-class QFrame;
 class QLabel;
 class QTextEdit;
 class TPanel;
-class TRadioGroup;
-namespace Ui { class TF_Sterne_Seite; }
 
 // The page "Sterne": one row (caption and smiley box) per difficulty above a
 // picture that comes to light as rows with three smileys give way.
@@ -21,23 +19,12 @@ namespace Ui { class TF_Sterne_Seite; }
 // Bild_zeigen_geklickt(): the owner routes it (the main window re-focuses the
 // answer field afterwards) and calls Sterne_aktualisieren with the record and
 // current difficulty.
-class TF_Sterne_Seite : public QWidget
+class TF_Sterne_Seite : public QWidget, public Ui::TF_Sterne_Seite
 {
     Q_OBJECT
 public:
     explicit TF_Sterne_Seite(QWidget *parent = nullptr);
-    ~TF_Sterne_Seite() override;
 
-    QFrame *Panel1;
-    TPanel *Panel3;
-    QTextEdit *RichEdit4;
-    TRadioGroup *RadioGroup_Bild_zeigen;
-    TPanel *Panel_Sterne_1;
-    QTextEdit *RichEdit_Sterne_1;
-    TPanel *Panel_Sterne_2;
-    QTextEdit *RichEdit_Sterne_2;
-    TPanel *Panel_Sterne_3;
-    QTextEdit *RichEdit_Sterne_3;
     // Drawn on Panel1 beneath the rows; not part of Panel1's layout.
     QLabel *Image1;
 
@@ -57,8 +44,6 @@ signals:
 private:
     void Smily_Box_gestalten(QTextEdit *Box, const TSterne_record &Sterne);
     void Smily_Umriss_setzen(QTextEdit *Box);
-
-    std::unique_ptr<Ui::TF_Sterne_Seite> ui;
 };
 
 // Resource path of the embedded picture.

@@ -1,20 +1,13 @@
 #include "evaluation/TOKBottomDlg_drucken_oder_speichern.h"
 
-#include "ui_TOKBottomDlg_drucken_oder_speichern.h"
-
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "evaluation/Protokoll_Ausgabe_Texte.h"
 
 TOKBottomDlg_drucken_oder_speichern::TOKBottomDlg_drucken_oder_speichern(QWidget *parent)
     : QDialog(parent)
-    , ui(new Ui::TOKBottomDlg_drucken_oder_speichern)
 {
-    ui->setupUi(this);
-    RichEdit1 = ui->RichEdit1;
-    Button_drucken = ui->Button_drucken;
-    Button_speichern = ui->Button_speichern;
-    CancelBtn = ui->CancelBtn;
+    setupUi(this);
 
     // A title bar without buttons: the dialog is left through its own buttons or Escape.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -28,11 +21,6 @@ TOKBottomDlg_drucken_oder_speichern::TOKBottomDlg_drucken_oder_speichern(QWidget
     connect(Button_drucken, &QPushButton::clicked, this, &TOKBottomDlg_drucken_oder_speichern::Button_druckenClick);
     connect(Button_speichern, &QPushButton::clicked, this, &TOKBottomDlg_drucken_oder_speichern::Button_speichernClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TOKBottomDlg_drucken_oder_speichern::CancelBtnClick);
-}
-
-TOKBottomDlg_drucken_oder_speichern::~TOKBottomDlg_drucken_oder_speichern()
-{
-    delete ui;
 }
 
 void TOKBottomDlg_drucken_oder_speichern::showEvent(QShowEvent *event)

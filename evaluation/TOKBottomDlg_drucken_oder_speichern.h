@@ -1,27 +1,19 @@
 #pragma once
 
+#include "ui_TOKBottomDlg_drucken_oder_speichern.h"
+
 #include "evaluation/Ausgabe_Wahl.h"
 
 #include <QDialog>
 
-class QPushButton;
-class QTextEdit;
-namespace Ui { class TOKBottomDlg_drucken_oder_speichern; }
-
 // Asks whether a text is to be printed or saved.
-class TOKBottomDlg_drucken_oder_speichern : public QDialog
+class TOKBottomDlg_drucken_oder_speichern : public QDialog, public Ui::TOKBottomDlg_drucken_oder_speichern
 {
     Q_OBJECT
 public:
     explicit TOKBottomDlg_drucken_oder_speichern(QWidget *parent = nullptr);
-    ~TOKBottomDlg_drucken_oder_speichern() override;
 
     TAusgabe_Art Auswahl = TAusgabe_Art::abgebrochen;
-
-    QTextEdit *RichEdit1;
-    QPushButton *Button_drucken;
-    QPushButton *Button_speichern;
-    QPushButton *CancelBtn;
 
 public slots:
     void Button_druckenClick();
@@ -32,7 +24,4 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-
-private:
-    Ui::TOKBottomDlg_drucken_oder_speichern *ui;
 };

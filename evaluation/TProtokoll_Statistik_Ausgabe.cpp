@@ -1,6 +1,5 @@
 #include "evaluation/TProtokoll_Statistik_Ausgabe.h"
 
-#include "app/TTarvo_Anwendung.h"
 #include "core/widgets/Text_drucken.h"
 #include "core/widgets/Text_speichern.h"
 #include "evaluation/Protokoll_Ausgabe_Texte.h"
@@ -35,18 +34,18 @@ void TProtokoll_Statistik_Ausgabe::Button_Protokoll_Statistik_drucken_speichernC
 
 void TProtokoll_Statistik_Ausgabe::Button_Protokoll_druckenClick()
 {
-    Drucken(RichEdit1, Auftrag_Protokoll);
+    Text_drucken_mit_Fehlerbericht(RichEdit1, Auftrag_Protokoll);
 }
 
 void TProtokoll_Statistik_Ausgabe::Button_Statistik_druckenClick()
 {
-    Drucken(RichEdit2, Auftrag_Statistik);
+    Text_drucken_mit_Fehlerbericht(RichEdit2, Auftrag_Statistik);
 }
 
 void TProtokoll_Statistik_Ausgabe::Button_Protokoll_und_Statistik_druckenClick()
 {
     Beide_Texte_zusammenfuegen();
-    Drucken(RichEdit3, Auftrag_Protokoll_und_Statistik);
+    Text_drucken_mit_Fehlerbericht(RichEdit3, Auftrag_Protokoll_und_Statistik);
 }
 
 void TProtokoll_Statistik_Ausgabe::Protokoll_speichern()
@@ -70,10 +69,4 @@ void TProtokoll_Statistik_Ausgabe::Beide_Texte_zusammenfuegen()
 {
     RichEdit3->setPlainText(
         Protokoll_und_Statistik_zusammenfuegen(Zeilen_der_Box(RichEdit1), Zeilen_der_Box(RichEdit2)).join(u'\n'));
-}
-
-void TProtokoll_Statistik_Ausgabe::Drucken(const QTextEdit *Box, const QString &Auftragsname)
-{
-    if (const QString Fehler = Text_drucken(Box, Auftragsname); !Fehler.isEmpty())
-        TTarvo_Anwendung::Fehler_melden(Fehler);
 }

@@ -32,8 +32,6 @@ public slots:
 
 private:
     void Beide_Texte_zusammenfuegen();
-    // A failed print is reported here, where it was started.
-    void Drucken(const QTextEdit *Box, const QString &Auftragsname);
 
     QTextEdit *RichEdit1;
     QTextEdit *RichEdit2;

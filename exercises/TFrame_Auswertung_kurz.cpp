@@ -1,7 +1,5 @@
 #include "exercises/TFrame_Auswertung_kurz.h"
 
-#include "ui_TFrame_Auswertung_kurz.h"
-
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "core/Zugang_Texte.h"
@@ -10,19 +8,8 @@
 
 TFrame_Auswertung_kurz::TFrame_Auswertung_kurz(QWidget *parent)
     : QFrame(parent)
-    , ui(new Ui::TFrame_Auswertung_kurz)
 {
-    ui->setupUi(this);
-    Panel2 = ui->Panel2;
-    Label1 = ui->Label1;
-    Label2 = ui->Label2;
-    Label3 = ui->Label3;
-    Label4 = ui->Label4;
-    Edit_Anzahl_gestellter_Aufgaben = ui->Edit_Anzahl_gestellter_Aufgaben;
-    Edit_richtig_geloester_Aufgaben = ui->Edit_richtig_geloester_Aufgaben;
-    Edit_falsch_geloester_Aufgaben = ui->Edit_falsch_geloester_Aufgaben;
-    Edit_Prozentzahl = ui->Edit_Prozentzahl;
-    Button_Werte_zuruecksetzen = ui->Button_Werte_zuruecksetzen;
+    setupUi(this);
 
     setFont(Schrift_Courier_fett(13));
     Hintergrund_setzen(this, Farbe_Silber);
@@ -49,19 +36,7 @@ TFrame_Auswertung_kurz::TFrame_Auswertung_kurz(QWidget *parent)
     Schriftfarbe_setzen(Edit_richtig_geloester_Aufgaben, QPalette::Text, Farbe_Hellgruen);
     Schriftfarbe_setzen(Edit_falsch_geloester_Aufgaben, QPalette::Text, Farbe_Rot);
 
-    connect(Button_Werte_zuruecksetzen, &QPushButton::clicked, this,
-            &TFrame_Auswertung_kurz::Button_Werte_zuruecksetzenClick);
-    anzeigen();
-}
-
-TFrame_Auswertung_kurz::~TFrame_Auswertung_kurz()
-{
-    delete ui;
-}
-
-void TFrame_Auswertung_kurz::Werte_zuruecksetzen()
-{
-    Werte_.Werte_zuruecksetzen();
+    connect(Button_Werte_zuruecksetzen, &QPushButton::clicked, this, &TFrame_Auswertung_kurz::Zuruecksetzen_geklickt);
     anzeigen();
 }
 
@@ -69,11 +44,6 @@ void TFrame_Auswertung_kurz::Werte_zeigen(const TAuswertung_kurz_Werte &Werte)
 {
     Werte_ = Werte;
     anzeigen();
-}
-
-void TFrame_Auswertung_kurz::Button_Werte_zuruecksetzenClick()
-{
-    Werte_zuruecksetzen();
 }
 
 void TFrame_Auswertung_kurz::anzeigen()

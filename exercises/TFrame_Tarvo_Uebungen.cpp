@@ -1,7 +1,5 @@
 #include "exercises/TFrame_Tarvo_Uebungen.h"
 
-#include "ui_TFrame_Tarvo_Uebungen.h"
-
 #include "core/Aufgaben_Namen.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
@@ -27,28 +25,9 @@
 
 TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     : QFrame(parent)
-    , ui(new Ui::TFrame_Tarvo_Uebungen)
     , Tasten_Filter(new TTasten_Filter(this))
 {
-    ui->setupUi(this);
-    Panel_1 = ui->Panel_1;
-    ListBox_Rechenart_waehlen = ui->ListBox_Rechenart_waehlen;
-    RadioGroup_Schwierigkeitsgrad = ui->RadioGroup_Schwierigkeitsgrad;
-    RichEdit_Einstellungen = ui->RichEdit_Einstellungen;
-    RadioGroup_Auswertung = ui->RadioGroup_Auswertung;
-    Button_Auswertung_reseten = ui->Button_Auswertung_reseten;
-    Splitter_2 = ui->Splitter_2;
-    Panel_2_1 = ui->Panel_2_1;
-    Panel_2_1_1 = ui->Panel_2_1_1;
-    Label_AUFG = ui->Label_AUFG;
-    Label_Aufgabenstellung = ui->Label_Aufgabenstellung;
-    MaskEdit_Schuelerloesung = ui->MaskEdit_Schuelerloesung;
-    Label_Hinweis = ui->Label_Hinweis;
-    Panel_2_1_3 = ui->Panel_2_1_3;
-    RichEdit_Erlaeterungen = ui->RichEdit_Erlaeterungen;
-    Frame_Auswertung_kurz1 = ui->Frame_Auswertung_kurz1;
-    Panel_2_2 = ui->Panel_2_2;
-    F_Auswertung2 = ui->F_Auswertung2;
+    setupUi(this);
     F_Auswertung2->Ablauf_setzen(Ablauf_);
 
     // The blank-padded texts line up only in the fixed-pitch font.
@@ -84,19 +63,19 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     RadioGroup_Auswertung->setItems({QStringLiteral("sichtbar machen"), QStringLiteral("verdecken")});
     RadioGroup_Auswertung->setItemIndex(1);
 
-    connect(ListBox_Rechenart_waehlen, &TListBox::Click, this,
-            [this] { Einstellungen_uebernehmen(ListBox_Rechenart_waehlen); });
+    // The owner decides what these clicks do (the main window returns the focus afterwards).
+    connect(ListBox_Rechenart_waehlen, &TListBox::Click, this, &TFrame_Tarvo_Uebungen::Rechenart_geklickt);
     connect(RadioGroup_Schwierigkeitsgrad, &TRadioGroup::Click, this,
-            [this] { Einstellungen_uebernehmen(RadioGroup_Schwierigkeitsgrad); });
-    connect(RadioGroup_Auswertung, &TRadioGroup::Click, this, &TFrame_Tarvo_Uebungen::RadioGroup_AuswertungClick);
+            &TFrame_Tarvo_Uebungen::Schwierigkeitsgrad_geklickt);
+    connect(RadioGroup_Auswertung, &TRadioGroup::Click, this, &TFrame_Tarvo_Uebungen::Auswertung_geklickt);
+    connect(F_Auswertung2, &TF_Auswertung::Bild_zeigen_geklickt, this, &TFrame_Tarvo_Uebungen::Bild_zeigen_geklickt);
     connect(Button_Auswertung_reseten, &QPushButton::clicked, this,
             &TFrame_Tarvo_Uebungen::Button_Auswertung_resetenClick);
 
-    // Inside this frame the short evaluation's button is routed through here.
+    // The short evaluation's counts are the lesson's: its button resets them here.
     QPushButton *Kurz_Knopf = Frame_Auswertung_kurz1->Button_Werte_zuruecksetzen;
     Kurz_Knopf->setText(QStringLiteral("kurze Auswertung neu beginnen"));
-    disconnect(Kurz_Knopf, nullptr, Frame_Auswertung_kurz1, nullptr);
-    connect(Kurz_Knopf, &QPushButton::clicked, this,
+    connect(Frame_Auswertung_kurz1, &TFrame_Auswertung_kurz::Zuruecksetzen_geklickt, this,
             &TFrame_Tarvo_Uebungen::Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClick);
 
     A_Rechenweg_zeigen = new QAction(QStringLiteral("Rechenweg zu dieser Aufgabe zeigen"), this);
@@ -167,11 +146,6 @@ bool TFrame_Tarvo_Uebungen::eventFilter(QObject *watched, QEvent *event)
                 return true;
             }
     return QFrame::eventFilter(watched, event);
-}
-
-TFrame_Tarvo_Uebungen::~TFrame_Tarvo_Uebungen()
-{
-    delete ui;
 }
 
 void TFrame_Tarvo_Uebungen::Uebungen_initialisieren()

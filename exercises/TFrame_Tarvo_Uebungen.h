@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui_TFrame_Tarvo_Uebungen.h"
+
 #include "core/Farben.h"
 #include "core/widgets/TListBox.h"
 #include "exercises/TUebungs_Ablauf.h"
@@ -7,45 +9,16 @@
 #include <QFrame>
 
 class QAction;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QSplitter;
-class QTextEdit;
-class TF_Auswertung;
-class TFrame_Auswertung_kurz;
-class TPanel;
-class TRadioGroup;
 class TTasten_Filter;
-namespace Ui { class TFrame_Tarvo_Uebungen; }
 
 // The exercise screen: settings, the posed task, the answer field, the
 // verdict and both evaluations.
-class TFrame_Tarvo_Uebungen : public QFrame
+class TFrame_Tarvo_Uebungen : public QFrame, public Ui::TFrame_Tarvo_Uebungen
 {
     Q_OBJECT
 public:
     explicit TFrame_Tarvo_Uebungen(QWidget *parent = nullptr);
-    ~TFrame_Tarvo_Uebungen() override;
 
-    QFrame *Panel_1;
-    TListBox *ListBox_Rechenart_waehlen;
-    TRadioGroup *RadioGroup_Schwierigkeitsgrad;
-    QTextEdit *RichEdit_Einstellungen;
-    TRadioGroup *RadioGroup_Auswertung;
-    QPushButton *Button_Auswertung_reseten;
-    QSplitter *Splitter_2;
-    QFrame *Panel_2_1;
-    TPanel *Panel_2_1_1;
-    QLabel *Label_AUFG;
-    QLabel *Label_Aufgabenstellung;
-    QLineEdit *MaskEdit_Schuelerloesung;
-    QLabel *Label_Hinweis;
-    TPanel *Panel_2_1_3;
-    QTextEdit *RichEdit_Erlaeterungen;
-    TFrame_Auswertung_kurz *Frame_Auswertung_kurz1;
-    QFrame *Panel_2_2;
-    TF_Auswertung *F_Auswertung2;
     // Opens the judged task's solution path; enabled once an answer was judged.
     QAction *A_Rechenweg_zeigen;
 
@@ -57,16 +30,22 @@ public:
     const TEinstellung_Aufgabe &Aufgabe() const { return Ablauf_.Aufgabe(); }
     const TAufgaben_Ergebnis &Aufgaben_Ergebnis() const { return Ablauf_.Aufgaben_Ergebnis(); }
 
+signals:
+    // User clicks on the settings and on the detailed evaluation's picture
+    // choice; the owner runs the operation that follows.
+    void Rechenart_geklickt();
+    void Schwierigkeitsgrad_geklickt();
+    void Auswertung_geklickt();
+    void Bild_zeigen_geklickt();
+    // The pupil asks for the solution path of the last judged task.
+    void Rechenweg_gewuenscht(const TEinstellung_Aufgabe &Aufgabe);
+
 public slots:
     void MaskEdit_SchuelerloesungKeyDown(int Taste, Qt::KeyboardModifiers Umschalttasten);
     void RadioGroup_AuswertungClick();
     void Button_Auswertung_resetenClick();
     void Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClick();
     void A_Rechenweg_zeigenExecute();
-
-signals:
-    // The pupil asks for the solution path of the last judged task.
-    void Rechenweg_gewuenscht(const TEinstellung_Aufgabe &Aufgabe);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -80,7 +59,6 @@ private:
     void Aufgabe_zeigen(const TAufgaben_Anzeige &Aufgabe);
     void Rechenweg_freigeben();
 
-    Ui::TFrame_Tarvo_Uebungen *ui;
     TTasten_Filter *Tasten_Filter;
     // The lesson; the detailed evaluation shows its store.
     TUebungs_Ablauf Ablauf_;

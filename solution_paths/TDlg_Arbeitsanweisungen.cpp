@@ -1,7 +1,5 @@
 #include "solution_paths/TDlg_Arbeitsanweisungen.h"
 
-#include "ui_TDlg_Arbeitsanweisungen.h"
-
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "solution_paths/Arbeitsanweisungen_Text.h"
@@ -11,12 +9,8 @@
 
 TDlg_Arbeitsanweisungen::TDlg_Arbeitsanweisungen(QWidget *parent)
     : QDialog(parent)
-    , ui(new Ui::TDlg_Arbeitsanweisungen)
 {
-    ui->setupUi(this);
-    Panel1 = ui->Panel1;
-    RichEdit1 = ui->RichEdit1;
-    OKBtn = ui->OKBtn;
+    setupUi(this);
     setFixedSize(775, 562);
     Hintergrund_setzen(this, Farbe_Grau);
     Hintergrund_setzen(Panel1, Farbe_Silber);
@@ -24,11 +18,6 @@ TDlg_Arbeitsanweisungen::TDlg_Arbeitsanweisungen(QWidget *parent)
     Grundfarbe_setzen(RichEdit1, Farbe_Hellgruen);
     RichEdit1->setPlainText(Arbeitsanweisungen_Zeilen().join(u'\n'));
     RichEdit1->setAccessibleName(QStringLiteral("Arbeitsanweisungen"));
-}
-
-TDlg_Arbeitsanweisungen::~TDlg_Arbeitsanweisungen()
-{
-    delete ui;
 }
 
 QStringList TDlg_Arbeitsanweisungen::Zeilen() const

@@ -1,27 +1,17 @@
 #include "solution_paths/TDlg_Memo_darstellen.h"
 
-#include "ui_TDlg_Memo_darstellen.h"
-
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 
 TDlg_Memo_darstellen::TDlg_Memo_darstellen(QWidget *parent)
     : QDialog(parent)
-    , ui(new Ui::TDlg_Memo_darstellen)
 {
-    ui->setupUi(this);
-    Memo1 = ui->Memo1;
-    OKBtn = ui->OKBtn;
+    setupUi(this);
     setFixedSize(1010, 437);
     Hintergrund_setzen(this, Farbe_Grau);
     Memo1->setFont(Schrift_Courier_fett(13));
     Grundfarbe_setzen(Memo1, Farbe_Silber);
     Memo1->setAccessibleName(QStringLiteral("Informationen"));
-}
-
-TDlg_Memo_darstellen::~TDlg_Memo_darstellen()
-{
-    delete ui;
 }
 
 void TDlg_Memo_darstellen::Zeilen_anhaengen(const QStringList &Zeilen)

@@ -1,7 +1,5 @@
 #include "solution_paths/TF_Ganzform_ohne_VZ.h"
 
-#include "ui_TF_Ganzform_ohne_VZ.h"
-
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "core/Zahlentexte.h"
@@ -9,19 +7,12 @@
 
 TF_Ganzform_ohne_VZ::TF_Ganzform_ohne_VZ(QWidget *parent)
     : QWidget(parent)
-    , ui(new Ui::TF_Ganzform_ohne_VZ)
 {
-    ui->setupUi(this);
-    Edit1 = ui->Edit1;
+    setupUi(this);
     Hintergrund_setzen(this, Farbe_Teal);
     Grundfarbe_setzen(Edit1, Farbe_Silber);
     Edit1->setFont(Schrift_Courier_fett(24));
     Edit1->setAccessibleName(QStringLiteral("Zahl"));
-}
-
-TF_Ganzform_ohne_VZ::~TF_Ganzform_ohne_VZ()
-{
-    delete ui;
 }
 
 void TF_Ganzform_ohne_VZ::Text_setzen(const QString &Text)

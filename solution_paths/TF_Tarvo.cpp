@@ -1,7 +1,5 @@
 #include "solution_paths/TF_Tarvo.h"
 
-#include "ui_TF_Tarvo.h"
-
 #include "core/widgets/TListBox.h"
 #include "core/widgets/TPanel.h"
 #include "core/widgets/TRadioGroup.h"
@@ -26,25 +24,8 @@ constexpr int Schritthoehe = 130;
 
 TF_Tarvo::TF_Tarvo(QWidget *parent)
     : QWidget(parent)
-    , ui(new Ui::TF_Tarvo)
 {
-    ui->setupUi(this);
-    Panel_Steuerung = ui->Panel_Steuerung;
-    Panel_Aufgaben_stellen = ui->Panel_Aufgaben_stellen;
-    Button_Aufgabe_stellen = ui->Button_Aufgabe_stellen;
-    Button_Aufgabe_loesen = ui->Button_Aufgabe_loesen;
-    Panel_Operation = ui->Panel_Operation;
-    ListBox_Operation = ui->ListBox_Operation;
-    Panel_Schwierigkeitsgrad = ui->Panel_Schwierigkeitsgrad;
-    RadioGroup_Schwierigkeitsgrad = ui->RadioGroup_Schwierigkeitsgrad;
-    Panel_Loesungsweg = ui->Panel_Loesungsweg;
-    RadioGroup_Loesungsweg = ui->RadioGroup_Loesungsweg;
-    Panel_Loesungsausgabe = ui->Panel_Loesungsausgabe;
-    RadioGroup_Loesungsausgabe = ui->RadioGroup_Loesungsausgabe;
-    Panel3 = ui->Panel3;
-    Button_Arbeitsanweisungen = ui->Button_Arbeitsanweisungen;
-    Panel2 = ui->Panel2;
-    F_Tarvo_Loesungsweg1 = ui->F_Tarvo_Loesungsweg1;
+    setupUi(this);
 
     Panel3->setFarbe(Farbe_Hellgruen);
 
@@ -103,11 +84,6 @@ void TF_Tarvo::Zugang_einrichten()
     Reihenfolge << Button_Arbeitsanweisungen;
     for (int i = 1; i < Reihenfolge.size(); ++i)
         setTabOrder(Reihenfolge.at(i - 1), Reihenfolge.at(i));
-}
-
-TF_Tarvo::~TF_Tarvo()
-{
-    delete ui;
 }
 
 QAction *TF_Tarvo::Aktion_binden(QPushButton *Knopf, const QString &Text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui_TF_Tarvo.h"
+
 #include "core/TEinstellung_Aufgabe.h"
 #include "core/widgets/TListBox.h"
 
@@ -10,35 +12,13 @@
 class QAction;
 class QPushButton;
 class TDlg_Arbeitsanweisungen;
-class TF_Tarvo_Loesungsweg;
-class TPanel;
-class TRadioGroup;
-namespace Ui { class TF_Tarvo; }
 
 // The solution-path page: four settings, a posed task and its path.
-class TF_Tarvo : public QWidget
+class TF_Tarvo : public QWidget, public Ui::TF_Tarvo
 {
     Q_OBJECT
 public:
     explicit TF_Tarvo(QWidget *parent = nullptr);
-    ~TF_Tarvo() override;
-
-    TPanel *Panel_Steuerung;
-    TPanel *Panel_Aufgaben_stellen;
-    QPushButton *Button_Aufgabe_stellen;
-    QPushButton *Button_Aufgabe_loesen;
-    TPanel *Panel_Operation;
-    TListBox *ListBox_Operation;
-    TPanel *Panel_Schwierigkeitsgrad;
-    TRadioGroup *RadioGroup_Schwierigkeitsgrad;
-    TPanel *Panel_Loesungsweg;
-    TRadioGroup *RadioGroup_Loesungsweg;
-    TPanel *Panel_Loesungsausgabe;
-    TRadioGroup *RadioGroup_Loesungsausgabe;
-    TPanel *Panel3;
-    QPushButton *Button_Arbeitsanweisungen;
-    TPanel *Panel2;
-    TF_Tarvo_Loesungsweg *F_Tarvo_Loesungsweg1;
 
     QAction *A_Aufgabe_stellen;
     QAction *A_Aufgabe_loesen;
@@ -73,5 +53,4 @@ private:
     QAction *Aktion_binden(QPushButton *Knopf, const QString &Text);
 
     TDlg_Arbeitsanweisungen *Dlg_Arbeitsanweisungen = nullptr;
-    Ui::TF_Tarvo *ui;
 };

@@ -1,7 +1,5 @@
 #include "solution_paths/TF_Tarvo_Loesungsschritt.h"
 
-#include "ui_TF_Tarvo_Loesungsschritt.h"
-
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 #include "core/widgets/TPanel.h"
@@ -19,19 +17,8 @@
 
 TF_Tarvo_Loesungsschritt::TF_Tarvo_Loesungsschritt(QWidget *parent)
     : QWidget(parent)
-    , ui(new Ui::TF_Tarvo_Loesungsschritt)
 {
-    ui->setupUi(this);
-    Panel1 = ui->Panel1;
-    Panel2 = ui->Panel2;
-    Panel3 = ui->Panel3;
-    Panel4 = ui->Panel4;
-    Panel5 = ui->Panel5;
-    F_ein_Zeichen1 = ui->F_ein_Zeichen1;
-    F_Ganzform_ohne_VZ1 = ui->F_Ganzform_ohne_VZ1;
-    F_ein_Zeichen2 = ui->F_ein_Zeichen2;
-    F_Ganzform_ohne_VZ2 = ui->F_Ganzform_ohne_VZ2;
-    Memo1 = ui->Memo1;
+    setupUi(this);
 
     Panel1->setFarbe(Farbe_Silber);
     Panel1->setFont(Schrift_Sans_Serif(16, true));
@@ -49,11 +36,6 @@ TF_Tarvo_Loesungsschritt::TF_Tarvo_Loesungsschritt(QWidget *parent)
     Memo1->viewport()->installEventFilter(this);
     Memo1->installEventFilter(this);
     Namen_setzen();
-}
-
-TF_Tarvo_Loesungsschritt::~TF_Tarvo_Loesungsschritt()
-{
-    delete ui;
 }
 
 void TF_Tarvo_Loesungsschritt::Gleich_setzen(bool mit_Gleich)

@@ -1,7 +1,5 @@
 #include "solution_paths/TF_Tarvo_Loesungsweg.h"
 
-#include "ui_TF_Tarvo_Loesungsweg.h"
-
 #include "solution_paths/Loesungsweg_bauen.h"
 #include "solution_paths/TF_Tarvo_Loesungsschritt.h"
 
@@ -10,25 +8,14 @@
 
 TF_Tarvo_Loesungsweg::TF_Tarvo_Loesungsweg(QWidget *parent)
     : QWidget(parent)
-    , ui(new Ui::TF_Tarvo_Loesungsweg)
 {
-    ui->setupUi(this);
-    ScrollBox = ui->ScrollBox;
-    F_Tarvo_Loesungsschritt1 = ui->F_Tarvo_Loesungsschritt1;
-    F_Tarvo_Loesungsschritt2 = ui->F_Tarvo_Loesungsschritt2;
-    F_Tarvo_Loesungsschritt3 = ui->F_Tarvo_Loesungsschritt3;
-    F_Tarvo_Loesungsschritt4 = ui->F_Tarvo_Loesungsschritt4;
+    setupUi(this);
     for (int i = 1; i <= 4; ++i)
         Schritt(i)->Nummer_setzen(i);
     // The rows are the stops; the scroll area follows the focus to them.
     ScrollBox->setFocusPolicy(Qt::NoFocus);
     ScrollBox->setAccessibleName(QStringLiteral("Lösungsweg"));
     Schritthoehe_setzen(88);
-}
-
-TF_Tarvo_Loesungsweg::~TF_Tarvo_Loesungsweg()
-{
-    delete ui;
 }
 
 TF_Tarvo_Loesungsschritt *TF_Tarvo_Loesungsweg::Schritt(int Nummer) const

@@ -1,29 +1,23 @@
 #pragma once
 
+#include "ui_TF_Tarvo_Loesungsweg.h"
+
 #include "core/TEinstellung_Aufgabe.h"
 
 #include <QStringList>
 #include <QWidget>
 
-class QScrollArea;
 class TF_Tarvo_Loesungsschritt;
 struct TLoesungsschritt_Daten;
-namespace Ui { class TF_Tarvo_Loesungsweg; }
 
 // The task row and up to three solution rows, stacked at the top of a
 // scroll area; hidden rows take no space.
-class TF_Tarvo_Loesungsweg : public QWidget
+class TF_Tarvo_Loesungsweg : public QWidget, public Ui::TF_Tarvo_Loesungsweg
 {
     Q_OBJECT
 public:
     explicit TF_Tarvo_Loesungsweg(QWidget *parent = nullptr);
-    ~TF_Tarvo_Loesungsweg() override;
 
-    QScrollArea *ScrollBox;
-    TF_Tarvo_Loesungsschritt *F_Tarvo_Loesungsschritt1;
-    TF_Tarvo_Loesungsschritt *F_Tarvo_Loesungsschritt2;
-    TF_Tarvo_Loesungsschritt *F_Tarvo_Loesungsschritt3;
-    TF_Tarvo_Loesungsschritt *F_Tarvo_Loesungsschritt4;
     // The explanation of the row last built.
     QStringList Memo1;
     // The posed task the rows are built from.
@@ -41,6 +35,4 @@ public:
 private:
     void Schritt_zeigen(const TLoesungsschritt_Daten &Daten);
     void Nach_oben_scrollen();
-
-    Ui::TF_Tarvo_Loesungsweg *ui;
 };

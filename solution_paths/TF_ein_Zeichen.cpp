@@ -1,25 +1,15 @@
 #include "solution_paths/TF_ein_Zeichen.h"
 
-#include "ui_TF_ein_Zeichen.h"
-
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
 
 TF_ein_Zeichen::TF_ein_Zeichen(QWidget *parent)
     : QWidget(parent)
-    , ui(new Ui::TF_ein_Zeichen)
 {
-    ui->setupUi(this);
-    Panel1 = ui->Panel1;
-    Edit1 = ui->Edit1;
+    setupUi(this);
     Hintergrund_setzen(Panel1, Farbe_Silber);
     Grundfarbe_setzen(Edit1, Farbe_Silber);
     Edit1->setFont(Schrift_Courier_fett(24));
     Edit1->setTextMargins(0, 0, 0, 0);
     Edit1->setAccessibleName(QStringLiteral("Zeichen"));
-}
-
-TF_ein_Zeichen::~TF_ein_Zeichen()
-{
-    delete ui;
 }

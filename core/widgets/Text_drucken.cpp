@@ -2,6 +2,7 @@
 
 #include "core/Druck_Texte.h"
 #include "core/widgets/Druckauftrag_senden.h"
+#include "core/widgets/Fehlerbericht.h"
 #include "core/Drucksatz.h"
 #include "core/widgets/Schriften.h"
 #include "core/widgets/Text_speichern.h"
@@ -92,4 +93,10 @@ QString Text_drucken(const QTextEdit *Box, const QString &Auftragsname)
     if (Antwort.angenommen)
         return QString();
     return Druckfehler_Text(Antwort.Fehlerart, Auftragsname, Antwort.Drucker, Antwort.Grund);
+}
+
+void Text_drucken_mit_Fehlerbericht(const QTextEdit *Box, const QString &Auftragsname)
+{
+    if (const QString Fehler = Text_drucken(Box, Auftragsname); !Fehler.isEmpty())
+        Fehler_melden(Fehler);
 }

@@ -16,3 +16,7 @@ int Box_als_PDF_schreiben(const QTextEdit *Box, const QString &Titel, const QStr
 // job and is not printed. Returns an empty text when the spooler took the
 // job, otherwise what the pupil is told about why it did not.
 [[nodiscard]] QString Text_drucken(const QTextEdit *Box, const QString &Auftragsname);
+
+// Prints as Text_drucken does; a failure is shown through the general error
+// report, here where the print was started.
+void Text_drucken_mit_Fehlerbericht(const QTextEdit *Box, const QString &Auftragsname);

@@ -10,6 +10,7 @@
 #include "app/TF_Haupt.h"
 #include "app/TFrame_RTF_Text_mit_drucken_Laden1.h"
 #include "app/TTarvo_Anwendung.h"
+#include "core/widgets/Fehlerbericht.h"
 #include "core/widgets/TPageControl.h"
 #include "core/widgets/TRadioGroup.h"
 #include "core/widgets/TReiter_Leiste.h"
@@ -186,7 +187,7 @@ int main(int argc, char *argv[])
     Dialog_pruefen(QStringLiteral("Hinweis_nach_Sequenz_24"), [&] { Auswertung->Grundwerte_Tabelle_zuruecksetzen(true); });
     Dialog_pruefen(QStringLiteral("Info"), [&] { Fenster.Impressum1->trigger(); });
     Dialog_pruefen(QStringLiteral("Fehlermeldung"), [&] { Fenster.Dialog_Fehlermeldung_1->exec(); });
-    Dialog_pruefen(QStringLiteral("Fehlerbericht"), [] { TTarvo_Anwendung::Fehler_melden(QStringLiteral("Prüfung")); });
+    Dialog_pruefen(QStringLiteral("Fehlerbericht"), [] { Fehler_melden(QStringLiteral("Prüfung")); });
 
     Fenster.PageControl1->setCurrentIndex(1);
     TF_Tarvo *Wege = Fenster.F_Tarvo1;
