@@ -20,6 +20,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTextEdit>
@@ -55,6 +56,7 @@ TF_Haupt::TF_Haupt(QWidget *parent)
     connect(F, &TFrame_Tarvo_Uebungen::Auswertung_geklickt, this,
             &TF_Haupt::Frame_Tarvo_Uebungen1RadioGroup_AuswertungClick);
     connect(F, &TFrame_Tarvo_Uebungen::Bild_zeigen_geklickt, this, &TF_Haupt::F_Auswertung2RadioGroup_Bild_zeigenClick);
+    connect(F, &TFrame_Tarvo_Uebungen::Rechenweg_gewuenscht, this, &TF_Haupt::Frame_Tarvo_Uebungen1Rechenweg_gewuenscht);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TF_Haupt::PageControl1Change);
     connect(M_beenden, &QAction::triggered, this, &TF_Haupt::M_beendenClick);
     connect(Impressum1, &QAction::triggered, this, &TF_Haupt::Impressum1Click);
@@ -120,6 +122,15 @@ void TF_Haupt::F_Auswertung2RadioGroup_Bild_zeigenClick()
 {
     Frame_Tarvo_Uebungen1->F_Auswertung2->RadioGroup_Bild_zeigenClick();
     Antwortfeld_fokussieren();
+}
+
+void TF_Haupt::Frame_Tarvo_Uebungen1Rechenweg_gewuenscht(const TEinstellung_Aufgabe &Aufgabe)
+{
+    PageControl1->setCurrentWidget(TabSheet1);
+    // The answer field is hidden now; the page's first control takes the
+    // focus, unless the output mode hands it to "Aufgabe lösen".
+    F_Tarvo1->Button_Aufgabe_stellen->setFocus();
+    F_Tarvo1->Uebungsaufgabe_stellen(Aufgabe);
 }
 
 void TF_Haupt::M_beendenClick()

@@ -2,6 +2,8 @@
 
 #include "ui_TF_Haupt.h"
 
+#include "core/TEinstellung_Aufgabe.h"
+
 #include <QMainWindow>
 
 class QWidget;
@@ -38,6 +40,8 @@ public slots:
     void Frame_Tarvo_Uebungen1RadioGroup_SchwierigkeitsgradClick();
     void Frame_Tarvo_Uebungen1RadioGroup_AuswertungClick();
     void F_Auswertung2RadioGroup_Bild_zeigenClick();
+    // The demonstrator shows the solution path of a task judged on the exercise page.
+    void Frame_Tarvo_Uebungen1Rechenweg_gewuenscht(const TEinstellung_Aufgabe &Aufgabe);
     void M_beendenClick();
     void Impressum1Click();
 

@@ -92,6 +92,14 @@ int main(int argc, char *argv[])
     Wege->RadioGroup_Loesungsausgabe->Button(2)->click();
     speichern(&Fenster, Ordner, QStringLiteral("rechenweg_schrittweise.png"));
 
+    // A wrong answer on the exercise page, then F2: its path, shown at once.
+    Wege->RadioGroup_Loesungsausgabe->Button(0)->click();
+    Fenster.PageControl1->setCurrentIndex(0);
+    Uebung->ListBox_Rechenart_waehlen->setCurrentRow(1);
+    antworten(Uebung, false);
+    QTest::keyClick(Uebung->MaskEdit_Schuelerloesung, Qt::Key_F2);
+    speichern(&Fenster, Ordner, QStringLiteral("rechenweg_aus_uebung.png"));
+
     // The save dialog of the information page, shown on a folder with two
     // saved files, and its answer to a name in a folder that is not there.
     QTemporaryDir Beispiel(QDir::tempPath() + QStringLiteral("/Klasse_7b-XXXXXX"));

@@ -117,5 +117,7 @@ TTasten_Wirkung Tasten_Wirkung(int Taste, Qt::KeyboardModifiers Umschalttasten)
         return TTasten_Wirkung::nur_fokussieren;
     if (Taste == Qt::Key_Return || Taste == Qt::Key_Enter)
         return TTasten_Wirkung::bewerten;
+    if (Taste == Qt::Key_F2)
+        return TTasten_Wirkung::Rechenweg_zeigen;
     return TTasten_Wirkung::neutral;
 }

@@ -35,7 +35,8 @@ enum class TTasten_Wirkung
 {
     nur_fokussieren, // Shift, Ctrl or Alt held: nothing is judged
     neutral,         // any other key: the verdict colour turns neutral
-    bewerten         // RETURN alone: the answer is judged
+    bewerten,        // RETURN alone: the answer is judged
+    Rechenweg_zeigen // F2 alone: the judged task's path; explanation and verdict stay
 };
 
 TTasten_Wirkung Tasten_Wirkung(int Taste, Qt::KeyboardModifiers Umschalttasten);

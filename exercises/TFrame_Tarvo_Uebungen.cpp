@@ -15,6 +15,7 @@
 #include "exercises/Uebung_Zugang_Texte.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QPushButton>
@@ -79,6 +80,11 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     Kurz_Knopf->setText(QStringLiteral("kurze Auswertung neu beginnen"));
     connect(Frame_Auswertung_kurz1, &TFrame_Auswertung_kurz::Zuruecksetzen_geklickt, this,
             &TFrame_Tarvo_Uebungen::Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClick);
+
+    A_Rechenweg_zeigen = new QAction(QStringLiteral("Rechenweg zu dieser Aufgabe zeigen"), this);
+    A_Rechenweg_zeigen->setObjectName(QStringLiteral("A_Rechenweg_zeigen"));
+    RichEdit_Erlaeterungen->addAction(A_Rechenweg_zeigen);
+    connect(A_Rechenweg_zeigen, &QAction::triggered, this, &TFrame_Tarvo_Uebungen::A_Rechenweg_zeigenExecute);
 
     MaskEdit_Schuelerloesung->installEventFilter(Tasten_Filter);
     connect(Tasten_Filter, &TTasten_Filter::Taste_gedrueckt, this,
@@ -158,6 +164,7 @@ void TFrame_Tarvo_Uebungen::Uebungen_initialisieren()
     Einstellungen_uebernehmen(this);
     RadioGroup_AuswertungClick();
     Frame_Auswertung_kurz1->Werte_zeigen(Ablauf_.Kurz_zuruecksetzen());
+    Rechenweg_freigeben();
 }
 
 void TFrame_Tarvo_Uebungen::Einstellungen_uebernehmen(QObject *Sender)
@@ -203,10 +210,17 @@ void TFrame_Tarvo_Uebungen::Bewertung_zeigen(TFarbe Farbe, const QString &Vorles
 
 void TFrame_Tarvo_Uebungen::MaskEdit_SchuelerloesungKeyDown(int Taste, Qt::KeyboardModifiers Umschalttasten)
 {
+    const TTasten_Wirkung Wirkung = Tasten_Wirkung(Taste, Umschalttasten);
+    if (Wirkung == TTasten_Wirkung::Rechenweg_zeigen) {
+        // The page changes; explanation, verdict and focus stay for the way back.
+        A_Rechenweg_zeigen->trigger();
+        return;
+    }
     // The explanation stays only until the next key.
     RichEdit_Erlaeterungen->clear();
-    switch (Tasten_Wirkung(Taste, Umschalttasten)) {
+    switch (Wirkung) {
     case TTasten_Wirkung::nur_fokussieren:
+    case TTasten_Wirkung::Rechenweg_zeigen:
         break;
     case TTasten_Wirkung::neutral:
         Bewertung_zeigen(Farbe_Grau, QString());
@@ -239,6 +253,7 @@ void TFrame_Tarvo_Uebungen::Antwort_bewerten_und_weitergeben()
     F_Auswertung2->Uebergabe_zeigen(Folgen->Auswertung, MaskEdit_Schuelerloesung);
     Frame_Auswertung_kurz1->Werte_zeigen(Ablauf_.Kurz());
     Aufgabe_zeigen(Folgen->neue_Aufgabe);
+    Rechenweg_freigeben();
 }
 
 void TFrame_Tarvo_Uebungen::RadioGroup_AuswertungClick()
@@ -265,4 +280,15 @@ void TFrame_Tarvo_Uebungen::Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClic
 {
     MaskEdit_Schuelerloesung->setFocus();
     Frame_Auswertung_kurz1->Werte_zeigen(Ablauf_.Kurz_zuruecksetzen());
+}
+
+void TFrame_Tarvo_Uebungen::Rechenweg_freigeben()
+{
+    A_Rechenweg_zeigen->setEnabled(Ablauf_.beurteilte_Aufgabe().has_value());
+}
+
+void TFrame_Tarvo_Uebungen::A_Rechenweg_zeigenExecute()
+{
+    if (const std::optional<TEinstellung_Aufgabe> &Aufgabe = Ablauf_.beurteilte_Aufgabe())
+        emit Rechenweg_gewuenscht(*Aufgabe);
 }

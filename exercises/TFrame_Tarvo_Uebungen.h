@@ -8,6 +8,7 @@
 
 #include <QFrame>
 
+class QAction;
 class TAnsage;
 class TTasten_Filter;
 
@@ -18,6 +19,9 @@ class TFrame_Tarvo_Uebungen : public QFrame, public Ui::TFrame_Tarvo_Uebungen
     Q_OBJECT
 public:
     explicit TFrame_Tarvo_Uebungen(QWidget *parent = nullptr);
+
+    // Opens the judged task's solution path; enabled once an answer was judged.
+    QAction *A_Rechenweg_zeigen;
 
     void Uebungen_initialisieren();
     void Einstellungen_uebernehmen(QObject *Sender = nullptr);
@@ -34,12 +38,15 @@ signals:
     void Schwierigkeitsgrad_geklickt();
     void Auswertung_geklickt();
     void Bild_zeigen_geklickt();
+    // The pupil asks for the solution path of the last judged task.
+    void Rechenweg_gewuenscht(const TEinstellung_Aufgabe &Aufgabe);
 
 public slots:
     void MaskEdit_SchuelerloesungKeyDown(int Taste, Qt::KeyboardModifiers Umschalttasten);
     void RadioGroup_AuswertungClick();
     void Button_Auswertung_resetenClick();
     void Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClick();
+    void A_Rechenweg_zeigenExecute();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -51,6 +58,7 @@ private:
     // Colours the verdict panel and says in words what the colour means.
     void Bewertung_zeigen(TFarbe Farbe, const QString &Vorlese_Text);
     void Aufgabe_zeigen(const TAufgaben_Anzeige &Aufgabe);
+    void Rechenweg_freigeben();
 
     TTasten_Filter *Tasten_Filter;
     // Speaks verdict and next task while the focus stays in the answer field.

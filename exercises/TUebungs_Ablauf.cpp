@@ -16,6 +16,7 @@ TUebungs_Ablauf::TUebungs_Ablauf()
 void TUebungs_Ablauf::Uebung_initialisieren()
 {
     Aufgabe_initialisieren(Aufgabe_);
+    beurteilte_Aufgabe_.reset();
     Ergebnis_ = TAufgaben_Ergebnis{};
 }
 
@@ -62,6 +63,7 @@ std::optional<TAntwort_Folgen> TUebungs_Ablauf::Antwort_eingeben(const QString &
     if (!Antwort)
         return std::nullopt;
     const TBewertung Bewertung = Antwort_bewerten(Aufgabe_, *Antwort);
+    beurteilte_Aufgabe_ = Aufgabe_;
     TAntwort_Folgen F;
     F.richtig = Bewertung.richtig;
     F.Erlaeuterungen = Bewertung.Erlaeuterungen;
@@ -122,5 +124,6 @@ bool TUebungs_Ablauf::Sterne_pruefen()
 TAufgaben_Anzeige TUebungs_Ablauf::Neue_Aufgabe()
 {
     Aufgabe_ziehen(Aufgabe_);
-    return {Aufgabenstellung_Text(Aufgabe_), Aufgabe_Beschreibung(Aufgabe_), Aufgabe_Ansage(Aufgabe_)};
+    return {Aufgabenstellung_Text(Aufgabe_), Antwortfeld_Beschreibung(Aufgabe_, beurteilte_Aufgabe_.has_value()),
+            Aufgabe_Ansage(Aufgabe_)};
 }

@@ -83,6 +83,9 @@ public:
     const TAufgaben_Ergebnis &Aufgaben_Ergebnis() const { return Ergebnis_; }
     const TAuswertungs_Stand &Stand() const { return Stand_; }
     const TAuswertung_kurz_Werte &Kurz() const { return Kurz_; }
+    // The task of the last judged answer ("alte Aufgabe"); none before the
+    // first answer and after both evaluations were reset.
+    const std::optional<TEinstellung_Aufgabe> &beurteilte_Aufgabe() const { return beurteilte_Aufgabe_; }
     // The data rows of category table 1..4 as shown.
     const QList<QStringList> &Kategorie_Zeilen(int Nummer) const { return Zeilen_[std::size_t(Nummer - 1)]; }
 
@@ -90,6 +93,7 @@ private:
     QList<int> Zeilen_aktualisieren(int Nummer);
 
     TEinstellung_Aufgabe Aufgabe_;
+    std::optional<TEinstellung_Aufgabe> beurteilte_Aufgabe_;
     TAufgaben_Ergebnis Ergebnis_;
     TAuswertungs_Stand Stand_;
     TAuswertung_kurz_Werte Kurz_;

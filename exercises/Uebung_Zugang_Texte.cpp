@@ -35,6 +35,12 @@ QString Keine_Zahl_Ansage(const TEinstellung_Aufgabe &A)
     return QStringLiteral("Keine Zahl, nicht bewertet. ") + Aufgabe_Beschreibung(A);
 }
 
+QString Antwortfeld_Beschreibung(const TEinstellung_Aufgabe &A, bool Aufgabe_beurteilt)
+{
+    const QString Aufgabe = Aufgabe_Beschreibung(A);
+    return Aufgabe_beurteilt ? Aufgabe + QStringLiteral(" F2 zeigt den Rechenweg der alten Aufgabe.") : Aufgabe;
+}
+
 QString Bewertung_Vorlese_Text(const QStringList &Erlaeuterungen)
 {
     QStringList Teile;

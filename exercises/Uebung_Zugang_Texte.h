@@ -11,6 +11,10 @@
 // "Aufgabe: (-7)+(5) =": the task the answer field belongs to.
 QString Aufgabe_Beschreibung(const TEinstellung_Aufgabe &Aufgabe);
 
+// The answer field's description: the task, and once an answer was judged,
+// that F2 shows the judged task's solution path.
+QString Antwortfeld_Beschreibung(const TEinstellung_Aufgabe &Aufgabe, bool Aufgabe_beurteilt);
+
 // What the screen reader says at once after RETURN or a change of the
 // settings, while the focus stays in the answer field.
 // "Richtig gelöst: (-5)+(6) = 1." or, with the pupil's answer and the right

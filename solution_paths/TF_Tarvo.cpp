@@ -118,6 +118,27 @@ void TF_Tarvo::Initialisieren(QObject *)
 
 void TF_Tarvo::A_Einstellungen_uebernehmenExecute(QObject *)
 {
+    Einstellungen_lesen();
+    A_Aufgabe_stellenExecute(this);
+}
+
+void TF_Tarvo::Uebungsaufgabe_stellen(const TEinstellung_Aufgabe &Aufgabe)
+{
+    {
+        const QSignalBlocker Sperre_Liste(ListBox_Operation);
+        const QSignalBlocker Sperre_Grad(RadioGroup_Schwierigkeitsgrad);
+        ListBox_Operation->setCurrentRow(int(Aufgabe.Rechenart));
+        RadioGroup_Schwierigkeitsgrad->setItemIndex(int(Aufgabe.Schwierigkeitsgrad));
+    }
+    Einstellungen_lesen();
+    F_Tarvo_Loesungsweg1->Loesungsweg_loeschen();
+    Memo1.clear();
+    Uebungsaufgabe_uebernehmen(Einstellung, Aufgabe, Memo1);
+    Aufgabe_ausgeben();
+}
+
+void TF_Tarvo::Einstellungen_lesen()
+{
     Einstellung.Rechenart = TRechenart(qMax(0, ListBox_Operation->currentRow()));
     Einstellung.Schwierigkeitsgrad = TSchwierigkeitsgrad(qMax(0, RadioGroup_Schwierigkeitsgrad->ItemIndex()));
     Einstellung.Loesungsweg = TLoesungsweg(qMax(0, RadioGroup_Loesungsweg->ItemIndex()));
@@ -130,7 +151,6 @@ void TF_Tarvo::A_Einstellungen_uebernehmenExecute(QObject *)
         Button_Aufgabe_loesen->hide();
     }
     F_Tarvo_Loesungsweg1->Schritthoehe_setzen(Schritthoehe);
-    A_Aufgabe_stellenExecute(this);
 }
 
 void TF_Tarvo::A_Aufgabe_stellenExecute(QObject *)
@@ -138,6 +158,11 @@ void TF_Tarvo::A_Aufgabe_stellenExecute(QObject *)
     F_Tarvo_Loesungsweg1->Loesungsweg_loeschen();
     Memo1.clear();
     Aufgabe_erzeugen(Einstellung, Memo1);
+    Aufgabe_ausgeben();
+}
+
+void TF_Tarvo::Aufgabe_ausgeben()
+{
     Aufgabe_zeigen();
     F_Tarvo_Loesungsweg1->Aufgabe_uebernehmen(Einstellung);
 

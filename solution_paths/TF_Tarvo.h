@@ -33,6 +33,10 @@ public:
     void Arbeitsanweisungen_setzen(TDlg_Arbeitsanweisungen *Dialog);
 
     void Initialisieren(QObject *Sender);
+    // A task judged on the exercise page: its operation and difficulty are
+    // chosen here as by a click, and its path is built with this page's
+    // path kind and output mode.
+    void Uebungsaufgabe_stellen(const TEinstellung_Aufgabe &Aufgabe);
 
 public slots:
     void A_Einstellungen_uebernehmenExecute(QObject *Sender = nullptr);
@@ -41,6 +45,9 @@ public slots:
     void Button_ArbeitsanweisungenClick(QObject *Sender = nullptr);
 
 private:
+    void Einstellungen_lesen();
+    // The task in Einstellung and Memo1 goes to the rows, solved at once where the output mode says so.
+    void Aufgabe_ausgeben();
     void Aufgabe_zeigen();
     void Zugang_einrichten();
     QAction *Aktion_binden(QPushButton *Knopf, const QString &Text);

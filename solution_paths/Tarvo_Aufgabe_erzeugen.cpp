@@ -74,6 +74,18 @@ void Aufgabe_erzeugen(TEinstellung_Aufgabe &Einstellung, QStringList &Memo1)
     Aufgabe_berechnen(Einstellung);
 }
 
+void Uebungsaufgabe_uebernehmen(TEinstellung_Aufgabe &Einstellung, const TEinstellung_Aufgabe &Uebungsaufgabe,
+                                QStringList &Memo1)
+{
+    Einstellung.Rechenart = Uebungsaufgabe.Rechenart;
+    Einstellung.Schwierigkeitsgrad = Uebungsaufgabe.Schwierigkeitsgrad;
+    Einstellung.Zahl_1 = Uebungsaufgabe.Zahl_1;
+    Einstellung.Zahl_2 = Uebungsaufgabe.Zahl_2;
+    Aufgabe_berechnen(Einstellung);
+    Memo1 << QStringLiteral("Aufgabe aus der Übung:") << QString()
+          << u'(' + Einstellung.STR_Zahl_1 + u')' + Einstellung.Rechenzeichen + u'(' + Einstellung.STR_Zahl_2 + u')';
+}
+
 QString Zahl_geklammert(std::int32_t Wert)
 {
     const QString Text = Integer_zu_Text(Wert);

@@ -22,5 +22,11 @@ void Aufgabe_berechnen(TEinstellung_Aufgabe &Einstellung);
 // Draws the operands fitting Rechenart and runs Aufgabe_berechnen.
 void Aufgabe_erzeugen(TEinstellung_Aufgabe &Einstellung, QStringList &Memo1);
 
+// A task judged on the exercise page: its operation, difficulty and operands
+// with this page's path kind and output mode; Memo1 says where it came from,
+// since the exercise page's number ranges are not this page's.
+void Uebungsaufgabe_uebernehmen(TEinstellung_Aufgabe &Einstellung, const TEinstellung_Aufgabe &Uebungsaufgabe,
+                                QStringList &Memo1);
+
 // A negative number inside a term is written in parentheses: -8 -> "(-8)".
 QString Zahl_geklammert(std::int32_t Wert);

@@ -11,13 +11,21 @@
 #include "core/Zahlentexte.h"
 #include "evaluation/TF_Auswertung.h"
 #include "evaluation/TF_Sterne_Seite.h"
+#include "exercises/TFrame_Auswertung_kurz.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"
+#include "solution_paths/TF_Ganzform_ohne_VZ.h"
 #include "solution_paths/TF_Tarvo.h"
 #include "solution_paths/TF_Tarvo_Loesungsschritt.h"
 #include "solution_paths/TF_Tarvo_Loesungsweg.h"
+#include "solution_paths/Tarvo_Aufgabe_erzeugen.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
@@ -120,6 +128,91 @@ private slots:
         QVERIFY(!Sterne->Panel_Sterne_1->isHidden());
         QVERIFY(!Sterne->Image1->isHidden());
         QCOMPARE(Sterne->RadioGroup_Bild_zeigen->ItemIndex(), 0);
+    }
+
+    // F2 in the answer field, the explanation's context entry and its
+    // accessible action open the judged task on the demonstrator, which keeps
+    // its path settings; the exercise page is left as it was.
+    void Rechenweg_der_beurteilten_Aufgabe()
+    {
+        TF_Tarvo *Wege = Fenster->F_Tarvo1;
+        QLineEdit *Feld = Uebung->MaskEdit_Schuelerloesung;
+        QAccessibleInterface *Erklaerung = QAccessible::queryAccessibleInterface(Uebung->RichEdit_Erlaeterungen);
+        const QString Eintrag = QStringLiteral("Rechenweg zu dieser Aufgabe zeigen");
+        const auto angeboten = [&] { return Erklaerung->actionInterface()->actionNames().contains(Eintrag); };
+
+        // Nothing judged yet: F2 does nothing, the entry is greyed and not offered.
+        const QString Erste_Zeile = Wege->F_Tarvo_Loesungsweg1->F_Tarvo_Loesungsschritt1->Zeilen().join(u'|');
+        QTest::keyClick(Feld, Qt::Key_F2);
+        QCOMPARE(Fenster->PageControl1->currentIndex(), 0);
+        QCOMPARE(Wege->F_Tarvo_Loesungsweg1->F_Tarvo_Loesungsschritt1->Zeilen().join(u'|'), Erste_Zeile);
+        QVERIFY(!Uebung->A_Rechenweg_zeigen->isEnabled());
+        QVERIFY(Uebung->RichEdit_Erlaeterungen->actions().contains(Uebung->A_Rechenweg_zeigen));
+        QVERIFY(!angeboten());
+
+        // The demonstrator's own settings: short path, step by step.
+        Fenster->PageControl1->setCurrentIndex(1);
+        klicken(Wege->RadioGroup_Loesungsweg, 0);
+        klicken(Wege->RadioGroup_Loesungsausgabe, 2);
+        Fenster->PageControl1->setCurrentIndex(0);
+
+        klicken(Uebung->RadioGroup_Schwierigkeitsgrad, 1);
+        QListWidget *Liste = Uebung->ListBox_Rechenart_waehlen;
+        QTest::mouseClick(Liste->viewport(), Qt::LeftButton, {}, Liste->visualItemRect(Liste->item(1)).center());
+        const TEinstellung_Aufgabe Beurteilt = Uebung->Aufgabe();
+        antworten(false);
+        const QString Erlaeuterung = Uebung->RichEdit_Erlaeterungen->toPlainText();
+        const QStringList Protokoll = Auswertung->Protokoll_Zeilen();
+        const TStatistik_Speicher Statistik = Auswertung->Stand().Statistik;
+        const TAuswertung_kurz_Werte Kurz = Uebung->Frame_Auswertung_kurz1->Werte();
+        const TEinstellung_Aufgabe Naechste = Uebung->Aufgabe();
+        QVERIFY(angeboten());
+
+        QTest::keyClick(Feld, Qt::Key_F2);
+        QCOMPARE(Fenster->PageControl1->currentIndex(), 1);
+        QCOMPARE(Wege->ListBox_Operation->currentRow(), 1);
+        QCOMPARE(Wege->RadioGroup_Schwierigkeitsgrad->ItemIndex(), 1);
+        QVERIFY(Wege->RadioGroup_Schwierigkeitsgrad->Button(1)->isChecked());
+        QCOMPARE(Wege->RadioGroup_Loesungsweg->ItemIndex(), 0);
+        QCOMPARE(Wege->RadioGroup_Loesungsausgabe->ItemIndex(), 2);
+        TF_Tarvo_Loesungsschritt *Zeile = Wege->F_Tarvo_Loesungsweg1->F_Tarvo_Loesungsschritt1;
+        QCOMPARE(Zeile->F_Ganzform_ohne_VZ1->Text(), Zahl_geklammert(Beurteilt.Zahl_1));
+        QCOMPARE(Zeile->F_Ganzform_ohne_VZ2->Text(), Zahl_geklammert(Beurteilt.Zahl_2));
+        QCOMPARE(Zeile->Zeilen(), (QStringList{QStringLiteral("Aufgabe aus der Übung:"), QString(),
+                                               QStringLiteral("(%1)-(%2)").arg(Beurteilt.STR_Zahl_1, Beurteilt.STR_Zahl_2)}));
+        // Step by step: the next row waits covered for the pupil.
+        QVERIFY(Wege->F_Tarvo_Loesungsweg1->F_Tarvo_Loesungsschritt2->verdeckt());
+        // The page's own next task is drawn again, under the chosen settings.
+        QTest::mouseClick(Wege->Button_Aufgabe_stellen, Qt::LeftButton);
+        QCOMPARE(Zeile->Zeilen().value(0), QStringLiteral("mittelschwere Aufgabe:"));
+
+        // Back with Ctrl+Shift+Tab: the answer field has the focus, nothing changed.
+        QVERIFY(QApplication::focusWidget() != Feld);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(Fenster->PageControl1->currentIndex(), 0);
+        QVERIFY(Feld->hasFocus());
+        QCOMPARE(Uebung->RichEdit_Erlaeterungen->toPlainText(), Erlaeuterung);
+        QCOMPARE(Uebung->Panel_2_1_3->Farbe(), Farbe_Rot);
+        QCOMPARE(Auswertung->Protokoll_Zeilen(), Protokoll);
+        QVERIFY(Auswertung->Stand().Statistik == Statistik);
+        QCOMPARE(Uebung->Frame_Auswertung_kurz1->Werte().Anzahl_falsch, Kurz.Anzahl_falsch);
+        QCOMPARE(Uebung->Frame_Auswertung_kurz1->Werte().Anzahl_gestellt, Kurz.Anzahl_gestellt);
+        QCOMPARE(Uebung->Aufgabe().Zahl_1, Naechste.Zahl_1);
+        QCOMPARE(Uebung->Aufgabe().Zahl_2, Naechste.Zahl_2);
+
+        // The accessible action does the same.
+        Erklaerung->actionInterface()->doAction(Eintrag);
+        QCOMPARE(Fenster->PageControl1->currentIndex(), 1);
+        QCOMPARE(Zeile->Zeilen().value(0), QStringLiteral("Aufgabe aus der Übung:"));
+        QCOMPARE(Zeile->F_Ganzform_ohne_VZ1->Text(), Zahl_geklammert(Beurteilt.Zahl_1));
+        Fenster->PageControl1->setCurrentIndex(0);
+
+        // Both evaluations reset: the judged task is gone.
+        QTest::mouseClick(Uebung->Button_Auswertung_reseten, Qt::LeftButton);
+        QVERIFY(!Uebung->A_Rechenweg_zeigen->isEnabled());
+        QVERIFY(!angeboten());
+        QTest::keyClick(Feld, Qt::Key_F2);
+        QCOMPARE(Fenster->PageControl1->currentIndex(), 0);
     }
 
     void Protokoll_wird_vom_Protokollblatt_gedruckt()

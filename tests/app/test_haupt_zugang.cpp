@@ -128,11 +128,13 @@ private slots:
         QCOMPARE(Richtig, U->RichEdit_Erlaeterungen->toPlainText().simplified());
         QVERIFY2(Richtig.startsWith(QStringLiteral("Die alte Aufgabe ist richtig gelöst : (") + Erste.STR_Zahl_1 + u')'), qPrintable(Richtig));
         QVERIFY(Richtig.endsWith(QStringLiteral(" = ") + Erste.STR_Ergebnis));
-        // The next task is announced on the field that keeps the focus.
+        // The next task is announced on the field that keeps the focus, and
+        // from now on the key for the judged task's path.
         QVERIFY(Feld->hasFocus());
         const TEinstellung_Aufgabe Zweite = U->Aufgabe();
         QCOMPARE(Zugang(Feld)->text(QAccessible::Description),
-                 QStringLiteral("Aufgabe: (%1)+(%2) =").arg(Zweite.STR_Zahl_1, Zweite.STR_Zahl_2));
+                 QStringLiteral("Aufgabe: (%1)+(%2) = F2 zeigt den Rechenweg der alten Aufgabe.")
+                     .arg(Zweite.STR_Zahl_1, Zweite.STR_Zahl_2));
 
         // Wrong: the found and the right solution are both read.
         tippen(Feld, QString::number(Zweite.Ergebnis + 1));

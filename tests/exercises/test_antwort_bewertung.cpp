@@ -146,6 +146,9 @@ private slots:
         for (auto M : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier})
             QCOMPARE(Tasten_Wirkung(Qt::Key_Return, M), TTasten_Wirkung::nur_fokussieren);
         QCOMPARE(Tasten_Wirkung(Qt::Key_7, Qt::NoModifier), TTasten_Wirkung::neutral);
+        QCOMPARE(Tasten_Wirkung(Qt::Key_F2, Qt::NoModifier), TTasten_Wirkung::Rechenweg_zeigen);
+        QCOMPARE(Tasten_Wirkung(Qt::Key_F2, Qt::ShiftModifier), TTasten_Wirkung::nur_fokussieren);
+        QCOMPARE(Tasten_Wirkung(Qt::Key_F3, Qt::NoModifier), TTasten_Wirkung::neutral);
     }
 
     void Kurze_Auswertung()

@@ -205,6 +205,52 @@ private slots:
         }
     }
 
+    // A task judged on the exercise page: its operands under this page's path
+    // kind and output mode, the same rows as the demonstrator's own task, and
+    // a task row that says where it came from.
+    void Aufgabe_aus_der_Uebung_data()
+    {
+        QTest::addColumn<int>("Rechenart");
+        QTest::addColumn<int>("Zahl_1");
+        QTest::addColumn<int>("Zahl_2");
+        QTest::addColumn<QString>("Text");
+        QTest::newRow("Addition mit Null") << 0 << 0 << -5 << QStringLiteral("(0)+(-5)");
+        QTest::newRow("Subtraktion") << 1 << -7 << 3 << QStringLiteral("(-7)-(3)");
+        QTest::newRow("Multiplikation") << 2 << -13 << -6 << QStringLiteral("(-13)*(-6)");
+        QTest::newRow("Division") << 3 << 84 << -12 << QStringLiteral("(84):(-12)");
+    }
+    void Aufgabe_aus_der_Uebung()
+    {
+        QFETCH(int, Rechenart);
+        QFETCH(int, Zahl_1);
+        QFETCH(int, Zahl_2);
+        QFETCH(QString, Text);
+        TEinstellung_Aufgabe Uebung;
+        Uebung.Rechenart = TRechenart(Rechenart);
+        Uebung.Schwierigkeitsgrad = TSchwierigkeitsgrad::schwer;
+        Uebung.Loesungsweg = TLoesungsweg::kurz;
+        Uebung.Loesungsausgabe = TLoesungsausgabe::direkt;
+        Uebung.Zahl_1 = Zahl_1;
+        Uebung.Zahl_2 = Zahl_2;
+        Ergebnis_berechnen(Uebung);
+        for (int Weg_Art : {0, 1}) {
+            TEinstellung_Aufgabe Seite;
+            Seite.Loesungsweg = TLoesungsweg(Weg_Art);
+            Seite.Loesungsausgabe = TLoesungsausgabe::schrittweise;
+            QStringList Memo;
+            Uebungsaufgabe_uebernehmen(Seite, Uebung, Memo);
+            QCOMPARE(Memo, (QStringList{QStringLiteral("Aufgabe aus der Übung:"), QString(), Text}));
+            QCOMPARE(int(Seite.Rechenart), Rechenart);
+            QVERIFY(Seite.Schwierigkeitsgrad == TSchwierigkeitsgrad::schwer);
+            QCOMPARE(int(Seite.Loesungsweg), Weg_Art);
+            QVERIFY(Seite.Loesungsausgabe == TLoesungsausgabe::schrittweise);
+            QVERIFY(Seite.schrittweise);
+            auto Eigene = Aufgabe(Rechenart, Zahl_1, Zahl_2, Weg_Art);
+            Eigene.schrittweise = true;
+            QVERIFY(Gleiche_Zeilen(Loesungsweg_bauen(Seite), Loesungsweg_bauen(Eigene)));
+        }
+    }
+
     void Zweimal_gebaut_gleich_und_Aufgabe_unveraendert()
     {
         auto A = Aufgabe(1, -7, -3);

@@ -54,14 +54,16 @@ class Stunde:
         self.protokoll = []
 
     def aufgabe(self, nicht=None):
-        """The posed task as it is read with the field, "(-5)+(6) =", and its
-        result; with nicht, waits until the task differs from that one."""
+        """The field's description, the task in it as it is spoken,
+        "(-5)+(6) =", and its result; with nicht, waits until the description
+        differs from that one."""
         beschreibung = warten(lambda: self.feld.description if self.feld.description != nicht else None,
                               self.args.timeout, "a new task in the description")
         treffer = AUFGABE.search(beschreibung)
         if not beschreibung.startswith("Aufgabe: ") or not treffer:
             fehler("description %r does not pose a task" % beschreibung)
-        return beschreibung, ergebnis(int(treffer.group(1)), treffer.group(2), int(treffer.group(3)))
+        return beschreibung, treffer.group(0) + " =", ergebnis(int(treffer.group(1)), treffer.group(2),
+                                                               int(treffer.group(3)))
 
     def schritt(self, name, taste, erwartet, vorher=()):
         """Presses the keys of vorher, then taste. erwartet() gives the phrases
@@ -91,22 +93,22 @@ class Stunde:
                 fehler("%s: %r was spoken only after %.2f s" % (name, p, zeiten[0]))
 
     def antworten(self, richtig):
-        beschreibung, wert = self.aufgabe()
+        beschreibung, _, wert = self.aufgabe()
         antwort = str(wert if richtig else wert + 3)
         tasten("type", "--delay", "30", "--", antwort)
         warten(lambda: self.feld.queryText().getText(0, -1) == antwort, self.args.timeout, "the typed answer")
 
         def danach():
-            naechste, _ = self.aufgabe(nicht=beschreibung)
+            naechste = self.aufgabe(nicht=beschreibung)[1]
             urteil = ["richtig gelöst"] if richtig else ["falsch gelöst", "lösung: %d" % wert]
-            return urteil + [naechste[len("Aufgabe: "):]]
+            return urteil + [naechste]
 
         self.schritt("%s answer %s to %s" % ("right" if richtig else "wrong", antwort, beschreibung), "Return",
                      danach)
 
     def einstellen(self, name, vorher):
-        beschreibung, _ = self.aufgabe()
-        self.schritt(name, "Down", lambda: [self.aufgabe(nicht=beschreibung)[0][len("Aufgabe: "):]], vorher)
+        beschreibung = self.aufgabe()[0]
+        self.schritt(name, "Down", lambda: [self.aufgabe(nicht=beschreibung)[1]], vorher)
 
 
 def main():
@@ -128,14 +130,14 @@ def main():
     stunde = Stunde(args, feld)
     stunde.antworten(True)
     stunde.antworten(False)
-    beschreibung, _ = stunde.aufgabe()
+    aufgabe = stunde.aufgabe()[1]
     tasten("type", "x")
-    stunde.schritt("no number", "Return", lambda: ["keine zahl", beschreibung[len("Aufgabe: "):]])
+    stunde.schritt("no number", "Return", lambda: ["keine zahl", aufgabe])
     # Shift+Tab back to the operation list (Down: subtraction), then on to
     # the difficulty (Down: "mittel"); the focus returns to the field each time.
     zurueck = ["shift+Tab"] * 3
     stunde.einstellen("operation by keyboard", zurueck)
-    if "-(" not in stunde.aufgabe()[0]:
+    if ")-(" not in stunde.aufgabe()[1]:
         fehler("no subtraction posed after Down in the operation list")
     stunde.einstellen("difficulty by keyboard", zurueck + ["Tab"])
     # The rest of a lesson of ten tasks.
