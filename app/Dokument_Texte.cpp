@@ -1,7 +1,10 @@
 #include "app/Dokument_Texte.h"
 
 namespace {
-QString Trenner() { return QString(64, u'-'); }
+QString Trenner()
+{
+    return QString(64, u'-');
+}
 }
 
 QStringList Informationsdokument_Zeilen()
@@ -132,15 +135,18 @@ QStringList Programm_Informationen_Zeilen()
         QStringLiteral(" Dadurch lernt man, in welchen Schritten eine Aufgabe zu lösen ist."),
         QString(),
         QStringLiteral(" In jeder Rechenzeile ist am Schluss ein Informationsfenster."),
-        QStringLiteral(" Mit Doppelklick in dem Informationsfenster mit der linken Maustaste wird dieses Fenster vergrößert."),
+        QStringLiteral(
+            " Mit Doppelklick in dem Informationsfenster mit der linken Maustaste wird dieses Fenster vergrößert."),
         H,
         QStringLiteral(" Im Teil \"Tarvo (Übungen)\" kann man das Tarvo üben."),
         QStringLiteral(" Hier wird nur das Ergebnis ohne Rechenweg ausgegeben."),
         QString(),
         QStringLiteral(" Hierbei werden die Daten statistisch erfasst und ausgewertet:"),
         QStringLiteral(" "),
-        QStringLiteral(" a) Kurze Auswertung: Hier werden die richtig und falsch gelösten Aufgaben erfasst und ausgegeben."),
-        QStringLiteral(" b) Große Auswertung: Hier werden die richtig und falsch gelösten Aufgaben erfasst und ausgegeben."),
+        QStringLiteral(
+            " a) Kurze Auswertung: Hier werden die richtig und falsch gelösten Aufgaben erfasst und ausgegeben."),
+        QStringLiteral(
+            " b) Große Auswertung: Hier werden die richtig und falsch gelösten Aufgaben erfasst und ausgegeben."),
         Einrueckung + QStringLiteral("Darüber hinaus erfolgt eine differenziertere Erfassung aller Daten,"),
         Einrueckung + QStringLiteral("die auch in einem Protokoll erfasst und ausgegeben werden können."),
         H,
@@ -206,7 +212,8 @@ QString Leeres_Dokument_Titel()
 
 QStringList Leeres_Dokument_Zeilen()
 {
-    return {QString(), QStringLiteral(" Datei wird nicht ausgedruckt:"), QStringLiteral(" Text besteht aus 0 Zeilen !!!")};
+    return {QString(), QStringLiteral(" Datei wird nicht ausgedruckt:"),
+            QStringLiteral(" Text besteht aus 0 Zeilen !!!")};
 }
 
 QString Druckauftrag_Titel(const QString &Dokumentname)

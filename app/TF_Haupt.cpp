@@ -56,7 +56,8 @@ TF_Haupt::TF_Haupt(QWidget *parent)
     connect(F, &TFrame_Tarvo_Uebungen::Auswertung_geklickt, this,
             &TF_Haupt::Frame_Tarvo_Uebungen1RadioGroup_AuswertungClick);
     connect(F, &TFrame_Tarvo_Uebungen::Bild_zeigen_geklickt, this, &TF_Haupt::F_Auswertung2RadioGroup_Bild_zeigenClick);
-    connect(F, &TFrame_Tarvo_Uebungen::Rechenweg_gewuenscht, this, &TF_Haupt::Frame_Tarvo_Uebungen1Rechenweg_gewuenscht);
+    connect(F, &TFrame_Tarvo_Uebungen::Rechenweg_gewuenscht, this,
+            &TF_Haupt::Frame_Tarvo_Uebungen1Rechenweg_gewuenscht);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TF_Haupt::PageControl1Change);
     connect(M_beenden, &QAction::triggered, this, &TF_Haupt::M_beendenClick);
     connect(Impressum1, &QAction::triggered, this, &TF_Haupt::Impressum1Click);

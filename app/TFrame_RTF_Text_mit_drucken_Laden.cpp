@@ -46,11 +46,14 @@ TFrame_RTF_Text_mit_drucken_Laden::TFrame_RTF_Text_mit_drucken_Laden(QWidget *pa
     RichEdit1->setAccessibleName(Dokument_Name(QString()));
     RichEdit1->setAccessibleDescription(QStringLiteral("Kontextmenü: Text drucken oder speichern"));
 
-    Action_Text_drucken_oder_laden = Aktion(this, "Action_Text_drucken_oder_laden", QStringLiteral("Text drucken oder laden"));
+    Action_Text_drucken_oder_laden =
+        Aktion(this, "Action_Text_drucken_oder_laden", QStringLiteral("Text drucken oder laden"));
     Action_Text_drucken = Aktion(this, "Action_Text_drucken", QStringLiteral("Text drucken"));
     Action_Text_laden = Aktion(this, "Action_Text_laden", QStringLiteral("Text laden"));
-    connect(Action_Text_drucken_oder_laden, &QAction::triggered, this, &TFrame_RTF_Text_mit_drucken_Laden::Action_Text_drucken_oder_ladenExecute);
-    connect(Action_Text_drucken, &QAction::triggered, this, &TFrame_RTF_Text_mit_drucken_Laden::Action_Text_druckenExecute);
+    connect(Action_Text_drucken_oder_laden, &QAction::triggered, this,
+            &TFrame_RTF_Text_mit_drucken_Laden::Action_Text_drucken_oder_ladenExecute);
+    connect(Action_Text_drucken, &QAction::triggered, this,
+            &TFrame_RTF_Text_mit_drucken_Laden::Action_Text_druckenExecute);
     connect(Action_Text_laden, &QAction::triggered, this, &TFrame_RTF_Text_mit_drucken_Laden::Action_Text_ladenExecute);
 
     const QFont Knopfschrift = Schrift_Sans_Serif(11, true);
@@ -72,9 +75,8 @@ TFrame_RTF_Text_mit_drucken_Laden::TFrame_RTF_Text_mit_drucken_Laden(QWidget *pa
     Item_Text_drucken = Eintrag(PopupMenu1, "Item_Text_drucken", Action_Text_drucken);
     Item_Text_laden = Eintrag(PopupMenu1, "Item_Text_laden", Action_Text_laden);
     RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(RichEdit1, &QWidget::customContextMenuRequested, this, [this](const QPoint &Stelle) {
-        PopupMenu1->popup(RichEdit1->viewport()->mapToGlobal(Stelle));
-    });
+    connect(RichEdit1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &Stelle) { PopupMenu1->popup(RichEdit1->viewport()->mapToGlobal(Stelle)); });
 }
 
 void TFrame_RTF_Text_mit_drucken_Laden::Einrichten(const QString &Dokumentname, bool Knopfleiste_sichtbar, int Modus)

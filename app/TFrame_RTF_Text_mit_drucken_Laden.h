@@ -24,7 +24,10 @@ public:
     void Einrichten(const QString &Dokumentname, bool Knopfleiste_sichtbar, int Modus);
     void Text_ausgeben(QTextEdit *Box, TAusgabe_Art Art, const QString &Dokumentname);
 
-    void Dlg_drucken_oder_speichern_setzen(TOKBottomDlg_drucken_oder_speichern *Dialog) { Dlg_drucken_oder_speichern = Dialog; }
+    void Dlg_drucken_oder_speichern_setzen(TOKBottomDlg_drucken_oder_speichern *Dialog)
+    {
+        Dlg_drucken_oder_speichern = Dialog;
+    }
     void Dialog_Abfrage_Drucken_setzen(TDialog_Abfrage_Drucken *Dialog) { Dialog_Abfrage_Drucken = Dialog; }
     QString Dokumentname() const { return m_Dokumentname; }
 

@@ -37,7 +37,8 @@ namespace {
 
 // TARVO_MESSUNG_ANTWORTEN shortens the screen run for quick experiments.
 const int Antworten = qEnvironmentVariableIsSet("TARVO_MESSUNG_ANTWORTEN")
-    ? qEnvironmentVariableIntValue("TARVO_MESSUNG_ANTWORTEN") : 10000;
+    ? qEnvironmentVariableIntValue("TARVO_MESSUNG_ANTWORTEN")
+    : 10000;
 
 long Spitzen_RSS_kB()
 {
@@ -101,9 +102,12 @@ void Logik_messen()
         for (int j = 0; j < 1000; ++j) {
             const int i = Block * 1000 + j;
             if (i % 100 == 99)
-                Laenge += Textlaenge(Lauf.Einstellungen_aendern(TRechenart((i / 100) % 4), TSchwierigkeitsgrad((i / 400) % 3)).Auswertung);
+                Laenge +=
+                    Textlaenge(Lauf.Einstellungen_aendern(TRechenart((i / 100) % 4), TSchwierigkeitsgrad((i / 400) % 3))
+                                   .Auswertung);
             if (const auto F = Lauf.Antwort_eingeben(Antwort_fuer(Lauf.Aufgabe(), i)))
-                Laenge += Textlaenge(F->Auswertung) + F->Erlaeuterungen.size() + F->neue_Aufgabe.Aufgabenstellung.size();
+                Laenge +=
+                    Textlaenge(F->Auswertung) + F->Erlaeuterungen.size() + F->neue_Aufgabe.Aufgabenstellung.size();
         }
         Bloecke.push_back(double(Uhr.nsecsElapsed()) / 1000.0 / 1000.0);
     }
@@ -250,7 +254,8 @@ void Bildschirm_messen()
         (Sichtbarkeit == 0 ? Sichtbar : Verdeckt).push_back(Zeiten[std::size_t(i)]);
     }
     if (U->F_Auswertung2->Stand().Statistik.alle_Werte.Anzahl != Antworten)
-        std::fprintf(stderr, "not every answer was counted: %d\n", U->F_Auswertung2->Stand().Statistik.alle_Werte.Anzahl);
+        std::fprintf(stderr, "not every answer was counted: %d\n",
+                     U->F_Auswertung2->Stand().Statistik.alle_Werte.Anzahl);
 
     Zeile("Bildschirmzyklus einer Antwort, Median (1..10000)", Quantil(Zeiten, 0.5), "ms", "Ziel < 2 ms");
     Zeile("Bildschirmzyklus einer Antwort, 99. Perzentil", Quantil(Zeiten, 0.99), "ms", "Ziel < 8 ms");
@@ -258,10 +263,9 @@ void Bildschirm_messen()
     Zeile("  Median, Auswertung verdeckt", Quantil(Verdeckt, 0.5), "ms", "zur Einordnung");
     const std::vector<double> Erste(Zeiten.begin(), Zeiten.begin() + 100);
     const std::vector<double> Letzte(Zeiten.end() - 100, Zeiten.end());
-    Zeile("Antworten 9901..10000 / 1..100 (Median)", Quantil(Letzte, 0.5) / Quantil(Erste, 0.5), "x",
-          "Ziel <= 1.5");
-    Zeile("Antworten 9901..10000 / 1..100 (Mittel)", Mittel(Zeiten, Antworten - 100, Antworten) / Mittel(Zeiten, 0, 100),
-          "x", "Ziel <= 1.5");
+    Zeile("Antworten 9901..10000 / 1..100 (Median)", Quantil(Letzte, 0.5) / Quantil(Erste, 0.5), "x", "Ziel <= 1.5");
+    Zeile("Antworten 9901..10000 / 1..100 (Mittel)",
+          Mittel(Zeiten, Antworten - 100, Antworten) / Mittel(Zeiten, 0, 100), "x", "Ziel <= 1.5");
     Zeile("Spitzen-RSS nach 10000 Antworten (VmHWM)", double(Spitzen_RSS_kB()) / 1024.0, "MB", "Ziel < 120 MB");
 
     // Share of the cycle that goes into re-laying out the statistics text.
@@ -303,15 +307,15 @@ public:
     {
         if (E->type() == QEvent::Paint) {
             const QRect R = static_cast<QPaintEvent *>(E)->rect();
-            Flaeche[QString::fromLatin1(Objekt->metaObject()->className()) + u' ' + Objekt->objectName()]
-                += qint64(R.width()) * R.height();
+            Flaeche[QString::fromLatin1(Objekt->metaObject()->className()) + u' ' + Objekt->objectName()] +=
+                qint64(R.width()) * R.height();
         } else if (E->type() == QEvent::ChildAdded && qEnvironmentVariableIsSet("TARVO_MESSUNG_EREIGNISSE")) {
             QObject *Kind = static_cast<QChildEvent *>(E)->child();
-            Flaeche[QStringLiteral("child of ") + Objekt->objectName() + u' ' + QString::fromLatin1(Kind->metaObject()->className())
-                    + u' ' + Kind->objectName()] += 10;
+            Flaeche[QStringLiteral("child of ") + Objekt->objectName() + u' '
+                    + QString::fromLatin1(Kind->metaObject()->className()) + u' ' + Kind->objectName()] += 10;
         } else if (qEnvironmentVariableIsSet("TARVO_MESSUNG_EREIGNISSE") && Objekt->isWidgetType()) {
-            Flaeche[QStringLiteral("event %1 ").arg(int(E->type())) + QString::fromLatin1(Objekt->metaObject()->className())
-                    + u' ' + Objekt->objectName()] += 10;
+            Flaeche[QStringLiteral("event %1 ").arg(int(E->type()))
+                    + QString::fromLatin1(Objekt->metaObject()->className()) + u' ' + Objekt->objectName()] += 10;
         }
         return false;
     }
@@ -328,7 +332,8 @@ void Malen_zeigen()
     if (qEnvironmentVariableIsSet("TARVO_MESSUNG_SEITE")) {
         // The detailed evaluation shown on this page.
         B.Knopf(B.Uebung->RadioGroup_Auswertung, 0);
-        B.Uebung->F_Auswertung2->PageControl_Statistik_1->setCurrentIndex(qEnvironmentVariableIntValue("TARVO_MESSUNG_SEITE"));
+        B.Uebung->F_Auswertung2->PageControl_Statistik_1->setCurrentIndex(
+            qEnvironmentVariableIntValue("TARVO_MESSUNG_SEITE"));
     }
     for (int i = 0; i < 5; ++i)
         B.antworten(i);

@@ -11,8 +11,8 @@ namespace {
 bool Systemordner(const QString &Ordner)
 {
     const QString Pfad = QFileInfo(Ordner).canonicalFilePath();
-    for (const char *Wurzel : {"/usr", "/bin", "/sbin", "/lib", "/lib32", "/lib64", "/libx32", "/etc", "/boot",
-                               "/dev", "/proc", "/sys", "/run", "/var"}) {
+    for (const char *Wurzel : {"/usr", "/bin", "/sbin", "/lib", "/lib32", "/lib64", "/libx32", "/etc", "/boot", "/dev",
+                               "/proc", "/sys", "/run", "/var"}) {
         const QString W = QString::fromLatin1(Wurzel);
         if (Pfad == W || Pfad.startsWith(W + u'/'))
             return true;
@@ -41,7 +41,7 @@ QString Speicher_Ordner_vorschlagen()
 TSpeicherdialog_Texte Speicherdialog_Texte()
 {
     return {QStringLiteral("Speichern unter"), QStringLiteral("Suchen in:"), QStringLiteral("Dateiname:"),
-            QStringLiteral("Dateityp:"), QStringLiteral("Speichern"), QStringLiteral("Abbrechen")};
+            QStringLiteral("Dateityp:"),       QStringLiteral("Speichern"),  QStringLiteral("Abbrechen")};
 }
 
 QString Speicherfehler_Meldung(const QString &Pfad, const QString &Grund)
@@ -51,6 +51,7 @@ QString Speicherfehler_Meldung(const QString &Pfad, const QString &Grund)
 
 QString Speicherziel_Meldung(const QString &Pfad, const QString &Grund)
 {
-    return QStringLiteral("Unter \"%1\" kann nicht gespeichert werden.\n\n%2\n\nBitte wählen Sie einen anderen Ordner oder Namen.")
+    return QStringLiteral(
+               "Unter \"%1\" kann nicht gespeichert werden.\n\n%2\n\nBitte wählen Sie einen anderen Ordner oder Namen.")
         .arg(Pfad, Grund);
 }

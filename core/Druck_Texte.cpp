@@ -3,15 +3,17 @@
 QString Druckfehler_Text(TDruck_Fehlerart Art, const QString &Auftragsname, const QString &Drucker,
                          const QString &Grund)
 {
-    const QString Nicht_gedruckt = QStringLiteral("Der Druckauftrag \"%1\" wurde nicht gedruckt.\n\n").arg(Auftragsname);
+    const QString Nicht_gedruckt =
+        QStringLiteral("Der Druckauftrag \"%1\" wurde nicht gedruckt.\n\n").arg(Auftragsname);
     QString Text;
     switch (Art) {
     case TDruck_Fehlerart::keine_Druckdatei:
         Text = Nicht_gedruckt + QStringLiteral("Die Druckdatei konnte nicht angelegt werden.");
         break;
     case TDruck_Fehlerart::kein_Standarddrucker:
-        Text = Nicht_gedruckt + QStringLiteral("Es ist kein Standarddrucker eingerichtet. Bitte richten Sie in den "
-                                               "Druckereinstellungen einen Standarddrucker ein.");
+        Text = Nicht_gedruckt
+            + QStringLiteral("Es ist kein Standarddrucker eingerichtet. Bitte richten Sie in den "
+                             "Druckereinstellungen einen Standarddrucker ein.");
         break;
     case TDruck_Fehlerart::Dienst_nicht_erreichbar:
         Text = Nicht_gedruckt + QStringLiteral("Der Druckdienst des Computers ist nicht erreichbar.");
@@ -20,7 +22,8 @@ QString Druckfehler_Text(TDruck_Fehlerart Art, const QString &Auftragsname, cons
         Text = Nicht_gedruckt + QStringLiteral("Der Drucker \"%1\" nimmt zurzeit keine Druckaufträge an.").arg(Drucker);
         break;
     case TDruck_Fehlerart::Auftrag_abgelehnt:
-        Text = Nicht_gedruckt + QStringLiteral("Der Drucker \"%1\" hat den Druckauftrag nicht angenommen.").arg(Drucker);
+        Text =
+            Nicht_gedruckt + QStringLiteral("Der Drucker \"%1\" hat den Druckauftrag nicht angenommen.").arg(Drucker);
         break;
     }
     if (!Grund.isEmpty())

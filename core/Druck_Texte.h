@@ -3,7 +3,8 @@
 #include <QString>
 
 // What the pupil is told when a print job does not reach the printer.
-enum class TDruck_Fehlerart {
+enum class TDruck_Fehlerart
+{
     keine_Druckdatei,
     kein_Standarddrucker,
     Dienst_nicht_erreichbar,

@@ -18,8 +18,7 @@ QString Farbtext(TFarbe F)
 
 double Relative_Leuchtdichte(TFarbe Farbe)
 {
-    return 0.2126 * Kanal_linear(Farbe.Rot) + 0.7152 * Kanal_linear(Farbe.Gruen)
-        + 0.0722 * Kanal_linear(Farbe.Blau);
+    return 0.2126 * Kanal_linear(Farbe.Rot) + 0.7152 * Kanal_linear(Farbe.Gruen) + 0.0722 * Kanal_linear(Farbe.Blau);
 }
 
 double Kontrastverhaeltnis(TFarbe Vordergrund, TFarbe Hintergrund)
@@ -65,6 +64,7 @@ QStringList Kontrast_Tabelle_Zeilen()
         Zeilen << QStringLiteral("| %1 %2 | %3 %4 | %5:1 | %6 | %7 |")
                       .arg(P.Schrift, Farbtext(P.Schriftfarbe), P.Hintergrund, Farbtext(P.Hintergrundfarbe))
                       .arg(P.Verhaeltnis, 0, 'f', 2)
-                      .arg(Urteil(P.Verhaeltnis >= Kontrast_Mindestwert), Urteil(P.Verhaeltnis >= Kontrast_Mindestwert_gross));
+                      .arg(Urteil(P.Verhaeltnis >= Kontrast_Mindestwert),
+                           Urteil(P.Verhaeltnis >= Kontrast_Mindestwert_gross));
     return Zeilen;
 }

@@ -29,23 +29,17 @@ QString Speicherfehler_Grund(int Systemcode)
 {
     switch (Systemcode) {
     case ENOSPC:
-    case EDQUOT:
-        return Grund_voll;
+    case EDQUOT: return Grund_voll;
     case EACCES:
     case EPERM:
-    case EROFS:
-        return Grund_keine_Berechtigung;
+    case EROFS: return Grund_keine_Berechtigung;
     case ENOENT:
-    case ENOTDIR:
-        return Grund_Ordner_fehlt;
+    case ENOTDIR: return Grund_Ordner_fehlt;
     case ENAMETOOLONG:
     case EINVAL:
-    case EILSEQ:
-        return Grund_Name;
-    case EISDIR:
-        return Grund_Ordner_statt_Datei;
-    default:
-        break;
+    case EILSEQ: return Grund_Name;
+    case EISDIR: return Grund_Ordner_statt_Datei;
+    default: break;
     }
     if (Systemcode == 0)
         return QStringLiteral("Die Datei konnte nicht geschrieben werden.");

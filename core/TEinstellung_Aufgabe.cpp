@@ -19,10 +19,22 @@ void Aufgabe_initialisieren(TEinstellung_Aufgabe &Aufgabe)
 void Ergebnis_berechnen(TEinstellung_Aufgabe &A)
 {
     switch (A.Rechenart) {
-    case TRechenart::Addition: A.Ergebnis = A.Zahl_1 + A.Zahl_2; A.Rechenzeichen = u'+'; break;
-    case TRechenart::Subtraktion: A.Ergebnis = A.Zahl_1 - A.Zahl_2; A.Rechenzeichen = u'-'; break;
-    case TRechenart::Multiplikation: A.Ergebnis = A.Zahl_1 * A.Zahl_2; A.Rechenzeichen = u'*'; break;
-    case TRechenart::Division: A.Ergebnis = A.Zahl_1 / A.Zahl_2; A.Rechenzeichen = u':'; break;
+    case TRechenart::Addition:
+        A.Ergebnis = A.Zahl_1 + A.Zahl_2;
+        A.Rechenzeichen = u'+';
+        break;
+    case TRechenart::Subtraktion:
+        A.Ergebnis = A.Zahl_1 - A.Zahl_2;
+        A.Rechenzeichen = u'-';
+        break;
+    case TRechenart::Multiplikation:
+        A.Ergebnis = A.Zahl_1 * A.Zahl_2;
+        A.Rechenzeichen = u'*';
+        break;
+    case TRechenart::Division:
+        A.Ergebnis = A.Zahl_1 / A.Zahl_2;
+        A.Rechenzeichen = u':';
+        break;
     }
     A.STR_Zahl_1 = Integer_zu_Text(A.Zahl_1);
     A.STR_Zahl_2 = Integer_zu_Text(A.Zahl_2);

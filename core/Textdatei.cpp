@@ -25,7 +25,8 @@ QString Textdatei_schreiben(const QString &Pfad, const QStringList &Zeilen)
     bool ok = false;
     const QByteArray Bytes = Text_zu_Windows_1252(Zeilen, ok);
     if (!ok)
-        return QStringLiteral("Der Text enthält Zeichen, die in einer Textdatei (Windows-1252) nicht darstellbar sind.");
+        return QStringLiteral(
+            "Der Text enthält Zeichen, die in einer Textdatei (Windows-1252) nicht darstellbar sind.");
     const QString Ziel_Grund = Speicherziel_pruefen(Pfad);
     if (!Ziel_Grund.isEmpty())
         return Ziel_Grund;
@@ -38,8 +39,8 @@ QString Textdatei_schreiben(const QString &Pfad, const QStringList &Zeilen)
     // which would put an empty file in place of the old one on a full disk:
     // the write, the flush and the sync are checked before the commit.
     errno = 0;
-    const bool geschrieben = Datei.write(Bytes) == Bytes.size() && Datei.flush()
-        && (::fsync(Datei.handle()) == 0 || errno == EINVAL);
+    const bool geschrieben =
+        Datei.write(Bytes) == Bytes.size() && Datei.flush() && (::fsync(Datei.handle()) == 0 || errno == EINVAL);
     if (!geschrieben) {
         const int Code = errno;
         Datei.cancelWriting();

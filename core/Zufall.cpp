@@ -22,8 +22,7 @@ void Zufallszahl(bool mit_Null, bool mit_Vorzeichen, std::int32_t Betrag_max, st
 {
     const std::uint32_t max = static_cast<std::uint32_t>(Betrag_max);
     const bool negativ = mit_Vorzeichen && Zufall_R(2) != 0;
-    const std::int32_t Betrag = mit_Null ? std::int32_t(Zufall_R(max + 1))
-                                         : std::int32_t(Zufall_R(max) + 1);
+    const std::int32_t Betrag = mit_Null ? std::int32_t(Zufall_R(max + 1)) : std::int32_t(Zufall_R(max) + 1);
     Zahl = negativ ? -Betrag : Betrag;
 }
 
@@ -31,4 +30,3 @@ void Zufall_Startwert_setzen(std::uint32_t Wert)
 {
     Startwert = Wert;
 }
-

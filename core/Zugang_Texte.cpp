@@ -11,7 +11,8 @@ QString Vorlese_Text(const QString &Text)
 
 QString Loesungsschritt_Name(int Nummer, const QString &Ueberschrift)
 {
-    const QString Kopf = Nummer > 0 ? QStringLiteral("Lösungsschritt %1").arg(Nummer) : QStringLiteral("Lösungsschritt");
+    const QString Kopf =
+        Nummer > 0 ? QStringLiteral("Lösungsschritt %1").arg(Nummer) : QStringLiteral("Lösungsschritt");
     QString Titel = Vorlese_Text(Ueberschrift);
     // The design-time heading "Überschrift:" ends in a colon; the name has its own.
     while (Titel.endsWith(u':'))
@@ -36,7 +37,8 @@ QString Smily_Box_Name(int Schwierigkeitsgrad)
 {
     if (Schwierigkeitsgrad < 1 || Schwierigkeitsgrad > 3)
         return QStringLiteral("Smileys");
-    return QStringLiteral("Smileys ") + Schwierigkeitsgrad_Name(Code_von_Nummer<TSchwierigkeitsgrad>(Schwierigkeitsgrad));
+    return QStringLiteral("Smileys ")
+        + Schwierigkeitsgrad_Name(Code_von_Nummer<TSchwierigkeitsgrad>(Schwierigkeitsgrad));
 }
 
 QString Smily_Box_Beschreibung(int Anzahl)

@@ -46,10 +46,12 @@ void beim_naechsten_Fenster(std::function<void(QWidget *)> Antwort, QWidget *Vor
 {
     QTimer::singleShot(0, [Antwort, Vorher] {
         QWidget *Fenster = nullptr;
-        if (!QTest::qWaitFor([&] {
-                Fenster = QApplication::activeModalWidget();
-                return Fenster && Fenster != Vorher && Fenster->isVisible();
-            }, 5000))
+        if (!QTest::qWaitFor(
+                [&] {
+                    Fenster = QApplication::activeModalWidget();
+                    return Fenster && Fenster != Vorher && Fenster->isVisible();
+                },
+                5000))
             qFatal("no modal window came up after %s", Vorher ? qPrintable(Vorher->objectName()) : "-");
         Antwort(Fenster);
     });
@@ -107,24 +109,28 @@ int main(int argc, char *argv[])
     Textdatei_schreiben(Beispiel.filePath(QStringLiteral("Statistik_zum_Tarvo.txt")), {QStringLiteral("x")});
     Fenster.PageControl1->setCurrentIndex(2);
     beim_naechsten_Fenster([&](QWidget *Auswahl) {
-        beim_naechsten_Fenster([&](QWidget *Speichern) {
-            auto *Dialog = qobject_cast<QFileDialog *>(Speichern);
-            Dialog->resize(820, 480);
-            Dialog->setDirectory(Beispiel.path());
-            // The folder is read in the background: wait until both files are listed.
-            auto *Liste = Dialog->findChild<QListView *>(QStringLiteral("listView"));
-            if (!QTest::qWaitFor([&] { return Liste->model()->rowCount(Liste->rootIndex()) == 2; }, 5000))
-                qFatal("the save dialog did not list the folder");
-            speichern(Dialog, Ordner, QStringLiteral("speicherdialog.png"));
-            Dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
-                ->setText(Beispiel.filePath(QStringLiteral("Klassenarbeiten/Informationen_zum_Tarvo.txt")));
-            beim_naechsten_Fenster([&](QWidget *Meldung) {
-                speichern(Meldung, Ordner, QStringLiteral("speicherfehler.png"));
-                static_cast<QDialog *>(Meldung)->accept();
-                Dialog->reject();
-            }, Speichern);
-            static_cast<QDialog *>(Dialog)->accept();
-        }, Auswahl);
+        beim_naechsten_Fenster(
+            [&](QWidget *Speichern) {
+                auto *Dialog = qobject_cast<QFileDialog *>(Speichern);
+                Dialog->resize(820, 480);
+                Dialog->setDirectory(Beispiel.path());
+                // The folder is read in the background: wait until both files are listed.
+                auto *Liste = Dialog->findChild<QListView *>(QStringLiteral("listView"));
+                if (!QTest::qWaitFor([&] { return Liste->model()->rowCount(Liste->rootIndex()) == 2; }, 5000))
+                    qFatal("the save dialog did not list the folder");
+                speichern(Dialog, Ordner, QStringLiteral("speicherdialog.png"));
+                Dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+                    ->setText(Beispiel.filePath(QStringLiteral("Klassenarbeiten/Informationen_zum_Tarvo.txt")));
+                beim_naechsten_Fenster(
+                    [&](QWidget *Meldung) {
+                        speichern(Meldung, Ordner, QStringLiteral("speicherfehler.png"));
+                        static_cast<QDialog *>(Meldung)->accept();
+                        Dialog->reject();
+                    },
+                    Speichern);
+                static_cast<QDialog *>(Dialog)->accept();
+            },
+            Auswahl);
         QTest::mouseClick(Fenster.OKBottomDlg_drucken_oder_speichern->Button_speichern, Qt::LeftButton);
     });
     QTest::mouseClick(Fenster.Frame_RTF_Text_mit_drucken_Laden11->Button_drucken_und_laden, Qt::LeftButton);

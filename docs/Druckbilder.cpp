@@ -38,9 +38,11 @@ int main(int argc, char *argv[])
     }
     const bool geschrieben =
         Box_als_PDF_schreiben(Uebung->F_Auswertung2->RichEdit1, QStringLiteral("Protokoll: zum Tarvo"),
-                              Ordner.filePath(QStringLiteral("druck_protokoll.pdf"))) > 0
+                              Ordner.filePath(QStringLiteral("druck_protokoll.pdf")))
+            > 0
         && Box_als_PDF_schreiben(Fenster.Frame_RTF_Text_mit_drucken_Laden11->RichEdit1,
                                  QStringLiteral("Ausdruck : Informationen_zum_Tarvo"),
-                                 Ordner.filePath(QStringLiteral("druck_informationen.pdf"))) > 0;
+                                 Ordner.filePath(QStringLiteral("druck_informationen.pdf")))
+            > 0;
     return geschrieben ? 0 : 1;
 }

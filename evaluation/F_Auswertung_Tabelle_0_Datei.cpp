@@ -31,7 +31,8 @@ TF_Auswertung_Tabelle_0::TF_Auswertung_Tabelle_0(QWidget *parent)
     G->Groesse_setzen(Tabelle_0_Spalten, Tabelle_0_Zeilen, Tabelle_0_feste_Spalten, Tabelle_0_feste_Zeilen);
     // The longest operation name must not be cut.
     G->Spalte_passend_fuer(0, Rechenart_Name(TRechenart::Multiplikation));
-    connect(G, &QTableWidget::cellClicked, this, [this](int, int) { StringGrid_Auswertung_0Click(StringGrid_Auswertung_0); });
+    connect(G, &QTableWidget::cellClicked, this,
+            [this](int, int) { StringGrid_Auswertung_0Click(StringGrid_Auswertung_0); });
 
     G->setAccessibleName(Tabelle_Reiter_Name(0));
     G->setAccessibleDescription(Panel_1->Caption());

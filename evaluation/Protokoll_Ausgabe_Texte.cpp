@@ -40,7 +40,8 @@ QStringList Auswahl_drucken_oder_speichern_Zeilen()
         QString(),
         QStringLiteral("  Wollen Sie den Text ausdrucken,   so wählen Sie 'Text drucken'."),
         QStringLiteral("  Wollen Sie den Text speichern,    so wählen Sie 'Text speichern'."),
-        QStringLiteral("  (Der Text wird im TXT-Format gespeichert und ist somit mit gängigen Textprogrammen zu bearbeiten.)"),
+        QStringLiteral(
+            "  (Der Text wird im TXT-Format gespeichert und ist somit mit gängigen Textprogrammen zu bearbeiten.)"),
         QString(),
         QStringLiteral("  Wollen Sie den Vorgang abbrechen, so wählen Sie 'Abbrechen'."),
     };

@@ -28,9 +28,9 @@ QString Zeile_aus(const QStringList &Texte)
 QString Spaltenkopf_bauen(bool mit_Punkte_pro_Aufgabe)
 {
     return Zeile_aus({QStringLiteral("Kat"), QStringLiteral("UKat"),
-                      mit_Punkte_pro_Aufgabe ? QStringLiteral("Per") : QStringLiteral("PD"),
-                      QStringLiteral("An"), QStringLiteral("A+"), QStringLiteral("A-"), QStringLiteral("A+%"),
-                      QStringLiteral("Pn"), QStringLiteral("P+"), QStringLiteral("P-"), QStringLiteral("P+%")});
+                      mit_Punkte_pro_Aufgabe ? QStringLiteral("Per") : QStringLiteral("PD"), QStringLiteral("An"),
+                      QStringLiteral("A+"), QStringLiteral("A-"), QStringLiteral("A+%"), QStringLiteral("Pn"),
+                      QStringLiteral("P+"), QStringLiteral("P-"), QStringLiteral("P+%")});
 }
 
 void Abschnitt_anhaengen(QStringList &Text, const QString &Titel, bool mit_Per, const QList<QStringList> &Zeilen)
@@ -76,8 +76,10 @@ QStringList Statistik_Text_erstellen(const QList<QStringList> &Tabelle_1, const 
         QStringLiteral(" P+%; Prozentzahl: Anzahl erreichter       Punkte   / Anzahl erreichbarer Punkte"),
     };
     Abschnitt_anhaengen(T, QStringLiteral(" 2. Statistik: Kategorien und Unterkategorien:  "), true, Tabelle_1);
-    Abschnitt_anhaengen(T, QStringLiteral(" 3. Statistik: Kategorien (mit allen Unterkategorien):  "), false, Tabelle_2);
-    Abschnitt_anhaengen(T, QStringLiteral(" 4. Statistik: Unterkategorien (aus allen Kategorien):  "), false, Tabelle_3);
+    Abschnitt_anhaengen(T, QStringLiteral(" 3. Statistik: Kategorien (mit allen Unterkategorien):  "), false,
+                        Tabelle_2);
+    Abschnitt_anhaengen(T, QStringLiteral(" 4. Statistik: Unterkategorien (aus allen Kategorien):  "), false,
+                        Tabelle_3);
     Abschnitt_anhaengen(T, QStringLiteral(" 5 Statistik: alle Werte zusammen:  "), false, Tabelle_4);
     T << QString(80, u'=');
     return T;

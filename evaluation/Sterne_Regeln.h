@@ -12,9 +12,9 @@
 
 enum class TBlock_Ergebnis
 {
-    offen,     // block still running
-    verfehlt,  // too many wrong answers: block void, counters restarted
-    Smily      // block passed: one more smiley, counters restarted
+    offen,    // block still running
+    verfehlt, // too many wrong answers: block void, counters restarted
+    Smily     // block passed: one more smiley, counters restarted
 };
 
 // Ends the block of difficulty d when it is decided; the wrong-answer rule
@@ -44,7 +44,7 @@ TSmily_Darstellung Smily_Darstellung(const TSterne_record &Sterne, bool Schrifta
 // What the picture choice does to the three rows (caption and box) and the picture.
 enum class TZeilen_Sichtbarkeit
 {
-    lassen,     // left as it is
+    lassen, // left as it is
     zeigen,
     verbergen
 };

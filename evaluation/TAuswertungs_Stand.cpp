@@ -65,8 +65,7 @@ void TAuswertungs_Stand::Werte_berechnen()
     L.Punkte_erreichbar = p * n;
     L.Punkte_erreicht = p * L.Anzahl_richtig;
     L.Punkte_nicht_erreicht = p * L.Anzahl_falsch;
-    L.Prozent_Punkte = L.Punkte_erreichbar != 0
-        ? double(L.Punkte_erreicht) / double(L.Punkte_erreichbar) * 100.0 : 0.0;
+    L.Prozent_Punkte = L.Punkte_erreichbar != 0 ? double(L.Punkte_erreicht) / double(L.Punkte_erreichbar) * 100.0 : 0.0;
 
     if (n == 0)
         return;

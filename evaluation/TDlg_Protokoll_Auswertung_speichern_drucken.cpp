@@ -16,12 +16,18 @@ TDlg_Protokoll_Auswertung_speichern_drucken::TDlg_Protokoll_Auswertung_speichern
     RichEdit1->setPlainText(Auswahl_Protokoll_Statistik_Zeilen().join(u'\n'));
     RichEdit1->setAccessibleName(QStringLiteral("Erläuterung der Schalter"));
 
-    connect(Btn_Protokoll_drucken, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Protokoll_druckenClick);
-    connect(Btn_Auswertung_drucken, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_druckenClick);
-    connect(Btn_Auswertung_Protokoll_drucken, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_Protokoll_druckenClick);
-    connect(Btn_Protokoll_speichern, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Protokoll_speichernClick);
-    connect(Btn_Auswertung_speichern, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_speichernClick);
-    connect(Btn_Auswertung_Protokoll_speichern, &QPushButton::clicked, this, &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_Protokoll_speichernClick);
+    connect(Btn_Protokoll_drucken, &QPushButton::clicked, this,
+            &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Protokoll_druckenClick);
+    connect(Btn_Auswertung_drucken, &QPushButton::clicked, this,
+            &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_druckenClick);
+    connect(Btn_Auswertung_Protokoll_drucken, &QPushButton::clicked, this,
+            &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_Protokoll_druckenClick);
+    connect(Btn_Protokoll_speichern, &QPushButton::clicked, this,
+            &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Protokoll_speichernClick);
+    connect(Btn_Auswertung_speichern, &QPushButton::clicked, this,
+            &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_speichernClick);
+    connect(Btn_Auswertung_Protokoll_speichern, &QPushButton::clicked, this,
+            &TDlg_Protokoll_Auswertung_speichern_drucken::Btn_Auswertung_Protokoll_speichernClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 

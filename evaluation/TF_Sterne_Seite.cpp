@@ -34,8 +34,9 @@ TF_Sterne_Seite::TF_Sterne_Seite(QWidget *parent)
 
     Panel3->setFarbe(Farbe_Silber);
     RichEdit4->setFont(Schrift_Sans_Serif(13, true));
-    RichEdit4->setPlainText(QStringLiteral("\n  Ist \"Bild zeigen\" eingestellt, so\n"
-                                           "  erscheint in jeder Schwieriglkeit nach 3 Smileys ein Teil einer Bildes."));
+    RichEdit4->setPlainText(
+        QStringLiteral("\n  Ist \"Bild zeigen\" eingestellt, so\n"
+                       "  erscheint in jeder Schwieriglkeit nach 3 Smileys ein Teil einer Bildes."));
     RadioGroup_Bild_zeigen->setItems({QStringLiteral("Bild zeigen"), QStringLiteral("Bild verdeckt lassen")});
     RadioGroup_Bild_zeigen->setItemIndex(Bild_zeigen_Index);
     connect(RadioGroup_Bild_zeigen, &TRadioGroup::Click, this, &TF_Sterne_Seite::Bild_zeigen_geklickt);
@@ -114,7 +115,8 @@ void TF_Sterne_Seite::Sterne_aktualisieren(const TSterne_record &Sterne, int Sch
     Smily_Box_gestalten(Box, Sterne);
     if (neuer_Smily) {
         const TSmily_Darstellung D = Smily_Darstellung(Sterne, Schriftart_vorhanden(Sterne.Schriftart));
-        const std::uint8_t Anzahl = Sterne.Anzahl_Smily[std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(Schwierigkeitsgrad))];
+        const std::uint8_t Anzahl =
+            Sterne.Anzahl_Smily[std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(Schwierigkeitsgrad))];
         Box->setPlainText(Smily_Zeile(D.Zeichen, Anzahl));
         Smily_Umriss_setzen(Box);
         // The glyphs read as letters; the count is what the pupil earned.

@@ -16,21 +16,43 @@ const QString alle = QStringLiteral("alle");
 
 QStringList Kopfzeile_0()
 {
-    return {QStringLiteral("Kategorie"), QStringLiteral("U-Kategorie"), QStringLiteral("Punkte"),
-            QStringLiteral("Aufgabe"), QString(), QString(), QString(),
-            QStringLiteral("Punkte"), QString(), QString(), QString()};
+    return {QStringLiteral("Kategorie"),
+            QStringLiteral("U-Kategorie"),
+            QStringLiteral("Punkte"),
+            QStringLiteral("Aufgabe"),
+            QString(),
+            QString(),
+            QString(),
+            QStringLiteral("Punkte"),
+            QString(),
+            QString(),
+            QString()};
 }
 
 QStringList Kopfzeile_1(bool mit_Vorzeichen)
 {
     if (mit_Vorzeichen)
-        return {QString(), QString(), QStringLiteral("erreichbar"), QStringLiteral("bearbeitet"),
-                QStringLiteral("+ gelöst"), QStringLiteral("- gelöst"), QStringLiteral("+ gelöst %"),
-                QStringLiteral("erreichbar"), QStringLiteral("+ erreicht"), QStringLiteral("- erreicht"),
+        return {QString(),
+                QString(),
+                QStringLiteral("erreichbar"),
+                QStringLiteral("bearbeitet"),
+                QStringLiteral("+ gelöst"),
+                QStringLiteral("- gelöst"),
+                QStringLiteral("+ gelöst %"),
+                QStringLiteral("erreichbar"),
+                QStringLiteral("+ erreicht"),
+                QStringLiteral("- erreicht"),
                 QStringLiteral("+ erreicht %")};
-    return {QString(), QString(), QStringLiteral("erreichbar"), QStringLiteral("bearbeitet"),
-            QStringLiteral("gelöst"), QStringLiteral("nicht gelöst"), QStringLiteral("gelöst"),
-            QStringLiteral("erreichbar"), QStringLiteral("+ erreicht"), QStringLiteral("- erreicht"),
+    return {QString(),
+            QString(),
+            QStringLiteral("erreichbar"),
+            QStringLiteral("bearbeitet"),
+            QStringLiteral("gelöst"),
+            QStringLiteral("nicht gelöst"),
+            QStringLiteral("gelöst"),
+            QStringLiteral("erreichbar"),
+            QStringLiteral("+ erreicht"),
+            QStringLiteral("- erreicht"),
             QStringLiteral("+ erreicht")};
 }
 
@@ -45,24 +67,30 @@ QStringList Beschreibung(const QStringList &eigene_Zeilen, bool zwei_Balken)
     QStringList Z;
     Z << eigene_Zeilen.first() << Strichlinie << eigene_Zeilen.mid(1);
     Z << QStringLiteral("Es werden erfasst: bei den Aufgaben:")
-      << QStringLiteral("   \"bearbeitet\" für Aufgabenanzahl bearbeitet / \"+ gelöst\" für Aufgabenanzahl richtig gelöst / \"- gelöst\" für Aufgabenanzahl falsch gelöst /")
-      << QStringLiteral("   \"+ gelöst %\" für Prozentzahl Anzahl richtig gelöster Aufgaben durch Anzahl bearbeiteter Aufgaben")
-      << QString()
-      << QStringLiteral("Es werden erfasst: bei den Punkten:")
-      << QStringLiteral("   \"erreichbar\" für Punktanzahl erreichbar / \"+ erreicht\" für Punktanzahl erreicht / \"- erreicht\" für Punkteanzahl nicht erreicht /")
+      << QStringLiteral("   \"bearbeitet\" für Aufgabenanzahl bearbeitet / \"+ gelöst\" für Aufgabenanzahl richtig "
+                        "gelöst / \"- gelöst\" für Aufgabenanzahl falsch gelöst /")
+      << QStringLiteral(
+             "   \"+ gelöst %\" für Prozentzahl Anzahl richtig gelöster Aufgaben durch Anzahl bearbeiteter Aufgaben")
+      << QString() << QStringLiteral("Es werden erfasst: bei den Punkten:")
+      << QStringLiteral("   \"erreichbar\" für Punktanzahl erreichbar / \"+ erreicht\" für Punktanzahl erreicht / \"- "
+                        "erreicht\" für Punkteanzahl nicht erreicht /")
       << QStringLiteral("   \"+ erreicht %\" für Prozentzahl erreichter Punkte durch Anzahl bearbeiteter Punkte")
       << QString();
     if (zwei_Balken)
-        Z << QStringLiteral("Im 1. Fortschrittsanzeiger wird die Prozentzahl Anzahl richtig gelöster Aufgaben durch Anzahl bearbeiteter Aufgaben graphisch dargestellt.")
-          << QStringLiteral("Im 2. Fortschrittsanzeiger wird die Prozentzahl Anzahl erreichter       Punkte   durch Anzahl erreichbarer Punkte   graphisch dargestellt.");
+        Z << QStringLiteral("Im 1. Fortschrittsanzeiger wird die Prozentzahl Anzahl richtig gelöster Aufgaben durch "
+                            "Anzahl bearbeiteter Aufgaben graphisch dargestellt.")
+          << QStringLiteral("Im 2. Fortschrittsanzeiger wird die Prozentzahl Anzahl erreichter       Punkte   durch "
+                            "Anzahl erreichbarer Punkte   graphisch dargestellt.");
     else
-        Z << QStringLiteral("Im Fortschrittsanzeiger wird die Prozentzahl Anzahl richtig gelöster Aufgaben durch Anzahl bearbeiteter Aufgaben graphisch dargestellt.");
+        Z << QStringLiteral("Im Fortschrittsanzeiger wird die Prozentzahl Anzahl richtig gelöster Aufgaben durch "
+                            "Anzahl bearbeiteter Aufgaben graphisch dargestellt.");
     Z << Strichlinie;
     return Z;
 }
 
-const QString Durchschnitt_Zeile = QStringLiteral(
-    "Punkte erreichbar Durchschnitt: Es wird der Durchschnittswert errechnet: Anzahl erreichbarer Punkte durch Anzahl gestellter Aufgaben");
+const QString Durchschnitt_Zeile =
+    QStringLiteral("Punkte erreichbar Durchschnitt: Es wird der Durchschnittswert errechnet: Anzahl erreichbarer "
+                   "Punkte durch Anzahl gestellter Aufgaben");
 
 TKategorie_Tabelle Tabelle_1()
 {
@@ -73,7 +101,8 @@ TKategorie_Tabelle Tabelle_1()
     K.Kopfzeilen = {Kopfzeile_0(), Kopfzeile_1(true), Kopfzeile_2(QString())};
     for (int o = 1; o <= 4; ++o)
         for (int d = 1; d <= 3; ++d)
-            K.Bezeichnungen << QStringList{Rechenart_Name(Code_von_Nummer<TRechenart>(o)), Schwierigkeitsgrad_Namen(d), Punkte_Texte(o, d)};
+            K.Bezeichnungen << QStringList{Rechenart_Name(Code_von_Nummer<TRechenart>(o)), Schwierigkeitsgrad_Namen(d),
+                                           Punkte_Texte(o, d)};
     K.Bindung = TKategorie_Bindung::Kategorie_Unterkategorie;
     K.Anzeige_nur_mit_Antworten = true;
     K.Einstellung_Namen = TEinstellung_Namen::Rechenart_und_Schwierigkeitsgrad;
@@ -81,15 +110,15 @@ TKategorie_Tabelle Tabelle_1()
     K.Titel = QStringLiteral("Statistik: Werte aus jeder Kategorie und Unterkategorie");
     K.Beschreibung = Beschreibung(
         {QStringLiteral("Beschreibung der Tabelle: Statistik: Kategorien bzw. Unterkategorien"),
-         QStringLiteral("In dieser Tabelle werden alle Übungseinheiten in den entsprechenden Kategorien und Unterkategorien dargestellt."),
+         QStringLiteral("In dieser Tabelle werden alle Übungseinheiten in den entsprechenden Kategorien und "
+                        "Unterkategorien dargestellt."),
          QString(),
          QStringLiteral("Werden z.B. 2 Übungseinheiten bei der \"Addition Schwierigkeitsgrad leicht\" ausgeführt,"),
          QStringLiteral("so werden diese zusammengefasst in der Kategorie \"Addition mit Schwierigkeitsgrad leicht\"."),
-         QString(),
-         QStringLiteral("Es werden alle Kategorien und Unterkategorien dargestellt:"),
-         QStringLiteral("   alle Kategorien    : Rechenart         : Addition / Subtraktion / Multiplikation / Division und"),
-         QStringLiteral("   alle Unterkategorie: Schwierigkeitsgrad: leicht   / mittel      / schwer"),
-         QString()},
+         QString(), QStringLiteral("Es werden alle Kategorien und Unterkategorien dargestellt:"),
+         QStringLiteral(
+             "   alle Kategorien    : Rechenart         : Addition / Subtraktion / Multiplikation / Division und"),
+         QStringLiteral("   alle Unterkategorie: Schwierigkeitsgrad: leicht   / mittel      / schwer"), QString()},
         false);
     return K;
 }
@@ -114,15 +143,12 @@ TKategorie_Tabelle Tabelle_mit_Durchschnitt(int Nummer)
         K.Titel = QStringLiteral("Statistik: Werte aus jeder Kategorie (mit allen Unterkategorie)");
         K.Beschreibung = Beschreibung(
             {QStringLiteral("Beschreibung der Tabelle: Statistik: Kategorien (mit allen Unterkategorien)"),
-             QStringLiteral("In dieser Tabelle werden alle Übungseinheiten in den entsprechenden Kategorien dargestellt."),
-             QString(),
-             QStringLiteral("Hierbei werden alle Schwierigkeitsgrade berücksichtigt."),
-             QString(),
+             QStringLiteral(
+                 "In dieser Tabelle werden alle Übungseinheiten in den entsprechenden Kategorien dargestellt."),
+             QString(), QStringLiteral("Hierbei werden alle Schwierigkeitsgrade berücksichtigt."), QString(),
              QStringLiteral("Es werden alle Kategorien dargestellt:"),
-             QStringLiteral("   Kategorien: Rechenart: Addition / Subtraktion / Multiplikation / Division"),
-             QString(),
-             Durchschnitt_Zeile,
-             QString()},
+             QStringLiteral("   Kategorien: Rechenart: Addition / Subtraktion / Multiplikation / Division"), QString(),
+             Durchschnitt_Zeile, QString()},
             true);
         break;
     case 3:
@@ -134,15 +160,12 @@ TKategorie_Tabelle Tabelle_mit_Durchschnitt(int Nummer)
         K.Titel = QStringLiteral("Statistik: Werte aus jeder Unterkategorie (mit allen Kategorien)");
         K.Beschreibung = Beschreibung(
             {QStringLiteral("Beschreibung der Tabelle: Statistik: Unterkategorien (aus allen Kategorien)"),
-             QStringLiteral("In dieser Tabelle werden alle Übungseinheiten in den entsprechenden Unterkategorien dargestellt."),
-             QString(),
-             QStringLiteral("Hierbei werden alle Kategorien berücksichtigt."),
-             QString(),
+             QStringLiteral(
+                 "In dieser Tabelle werden alle Übungseinheiten in den entsprechenden Unterkategorien dargestellt."),
+             QString(), QStringLiteral("Hierbei werden alle Kategorien berücksichtigt."), QString(),
              QStringLiteral("Es werden alle Unterkategorien dargestellt:"),
-             QStringLiteral("   Unterkategorien: Schwierigkeitsgrad: leicht / mittel / schwer"),
-             QString(),
-             Durchschnitt_Zeile,
-             QString()},
+             QStringLiteral("   Unterkategorien: Schwierigkeitsgrad: leicht / mittel / schwer"), QString(),
+             Durchschnitt_Zeile, QString()},
             true);
         break;
     default:
@@ -155,12 +178,9 @@ TKategorie_Tabelle Tabelle_mit_Durchschnitt(int Nummer)
         K.Titel = QStringLiteral("Statistik: Werte von allen Kategorien und allen Unterkategorie zusammengefasst");
         K.Beschreibung = Beschreibung(
             {QStringLiteral("Beschreibung der Tabelle: Statistik: alle Werte zusammen"),
-             QStringLiteral("In dieser Tabelle werden alle Übungseinheiten in einer Spalte dargestellt."),
-             QString(),
-             QStringLiteral("Hierbei werden alle Kategorien und Unterkategorien zusammengefasst."),
-             QString(),
-             Durchschnitt_Zeile,
-             QString()},
+             QStringLiteral("In dieser Tabelle werden alle Übungseinheiten in einer Spalte dargestellt."), QString(),
+             QStringLiteral("Hierbei werden alle Kategorien und Unterkategorien zusammengefasst."), QString(),
+             Durchschnitt_Zeile, QString()},
             true);
         break;
     }
@@ -182,8 +202,8 @@ TBalken_Wert Prozent_Balken(std::int32_t Teil, std::int32_t Ganzes)
 
 const TKategorie_Tabelle &Kategorie_Tabelle(int Nummer)
 {
-    static const std::array<TKategorie_Tabelle, 4> Tabellen{
-        Tabelle_1(), Tabelle_mit_Durchschnitt(2), Tabelle_mit_Durchschnitt(3), Tabelle_mit_Durchschnitt(4)};
+    static const std::array<TKategorie_Tabelle, 4> Tabellen{Tabelle_1(), Tabelle_mit_Durchschnitt(2),
+                                                            Tabelle_mit_Durchschnitt(3), Tabelle_mit_Durchschnitt(4)};
     return Tabellen.at(std::size_t(Nummer - 1));
 }
 
@@ -263,19 +283,17 @@ TKategorie_Anzeige Kategorie_Anzeige(const TKategorie_Tabelle &K, int o, int d, 
     case TEinstellung_Namen::Rechenart_und_Schwierigkeitsgrad:
         A.Einstellung_Caption = Einstellung_Praefix + Rechenart_Namen(o) + u' ' + Schwierigkeitsgrad_Namen(d);
         break;
-    case TEinstellung_Namen::Rechenart:
-        A.Einstellung_Caption = Einstellung_Praefix + Rechenart_Namen(o);
-        break;
+    case TEinstellung_Namen::Rechenart: A.Einstellung_Caption = Einstellung_Praefix + Rechenart_Namen(o); break;
     case TEinstellung_Namen::Schwierigkeitsgrad:
         A.Einstellung_Caption = Einstellung_Praefix + Schwierigkeitsgrad_Namen(d);
         break;
-    case TEinstellung_Namen::keine:
-        break;
+    case TEinstellung_Namen::keine: break;
     }
 
     if (K.Anzeige_nur_mit_Antworten) {
         // Here W.Anzahl is not 0.
-        A.Anzahl_Caption = Anzahl_Praefix + Real_zu_Text(Prozent_oder_100(W.Anzahl_richtig, W.Anzahl)) + Prozent_Einheit;
+        A.Anzahl_Caption =
+            Anzahl_Praefix + Real_zu_Text(Prozent_oder_100(W.Anzahl_richtig, W.Anzahl)) + Prozent_Einheit;
         A.Anzahl_Balken = TBalken_Wert{W.Anzahl, W.Anzahl_richtig};
     } else {
         A.Anzahl_Caption = W.Anzahl != 0

@@ -14,8 +14,7 @@ class TProtokoll_Statistik_Ausgabe : public QObject
 {
     Q_OBJECT
 public:
-    TProtokoll_Statistik_Ausgabe(QTextEdit *RichEdit1, QTextEdit *RichEdit2, QTextEdit *RichEdit3,
-                                 QWidget *Seite);
+    TProtokoll_Statistik_Ausgabe(QTextEdit *RichEdit1, QTextEdit *RichEdit2, QTextEdit *RichEdit3, QWidget *Seite);
 
     void Auswahl_Dialog_setzen(TDlg_Protokoll_Auswertung_speichern_drucken *Dialog) { Dlg_Auswahl = Dialog; }
 

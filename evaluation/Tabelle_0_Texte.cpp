@@ -12,12 +12,27 @@ const QString Prozent_Einheit = QStringLiteral(" %");
 QStringList Tabelle_0_Kopfzeile(int Zeile)
 {
     if (Zeile == 0)
-        return {QStringLiteral("Kategorie"), QStringLiteral("U-Kategorie"), QStringLiteral("Punkte"),
-                QStringLiteral("Aufgabe"), QString(), QString(), QString(),
-                QStringLiteral("Punkte"), QString(), QString(), QString()};
-    return {QString(), QString(), QStringLiteral("erreichbar"), QStringLiteral("bearbeitet"),
-            QStringLiteral("+ gelöst"), QStringLiteral("- gelöst"), QStringLiteral("+ gelöst %"),
-            QStringLiteral("erreichbar"), QStringLiteral("+ erreicht"), QStringLiteral("- erreicht"),
+        return {QStringLiteral("Kategorie"),
+                QStringLiteral("U-Kategorie"),
+                QStringLiteral("Punkte"),
+                QStringLiteral("Aufgabe"),
+                QString(),
+                QString(),
+                QString(),
+                QStringLiteral("Punkte"),
+                QString(),
+                QString(),
+                QString()};
+    return {QString(),
+            QString(),
+            QStringLiteral("erreichbar"),
+            QStringLiteral("bearbeitet"),
+            QStringLiteral("+ gelöst"),
+            QStringLiteral("- gelöst"),
+            QStringLiteral("+ gelöst %"),
+            QStringLiteral("erreichbar"),
+            QStringLiteral("+ erreicht"),
+            QStringLiteral("- erreicht"),
             QStringLiteral("+ erreicht %")};
 }
 
@@ -66,27 +81,31 @@ QStringList Tabelle_0_Beschreibung()
         QStringLiteral("In dieser Tabelle wird jede Übungseinheiten (Übungssequenzen) seperat dargestellt."),
         QString(),
         QStringLiteral("Eine Übungseinheit besteht aus"),
-        QStringLiteral("   einer Kategorie     : hier ist die Wahl für die Rechenart         : Addition / Subtraktion / Multiplikation / Division und"),
-        QStringLiteral("   einer Unterkategorie: hier ist die Wahl für den Schwierigkeitsgrad: leicht   / mittel      / schwer"),
+        QStringLiteral("   einer Kategorie     : hier ist die Wahl für die Rechenart         : Addition / Subtraktion "
+                       "/ Multiplikation / Division und"),
+        QStringLiteral(
+            "   einer Unterkategorie: hier ist die Wahl für den Schwierigkeitsgrad: leicht   / mittel      / schwer"),
         QString(),
         QStringLiteral("Es werden erfasst: bei den Aufgaben:"),
-        QStringLiteral("   \"bearbeitet\" für Aufgabenanzahl bearbeitet / \"+ gelöst\" für Aufgabenanzahl richtig gelöst / \"- gelöst\" für Aufgabenanzahl falsch gelöst /"),
-        QStringLiteral("   \"+ gelöst %\" für Prozentzahl Anzahl richtig gelöster Aufgaben durch Anzahl bearbeiteter Aufgaben"),
+        QStringLiteral("   \"bearbeitet\" für Aufgabenanzahl bearbeitet / \"+ gelöst\" für Aufgabenanzahl richtig "
+                       "gelöst / \"- gelöst\" für Aufgabenanzahl falsch gelöst /"),
+        QStringLiteral(
+            "   \"+ gelöst %\" für Prozentzahl Anzahl richtig gelöster Aufgaben durch Anzahl bearbeiteter Aufgaben"),
         QString(),
         QStringLiteral("Es werden erfasst: bei den Punkten:"),
-        QStringLiteral("   \"erreichbar\" für Punktanzahl erreichbar / \"+ erreicht\" für Punktanzahl erreicht / \"- erreicht\" für Punkteanzahl nicht erreicht /"),
+        QStringLiteral("   \"erreichbar\" für Punktanzahl erreichbar / \"+ erreicht\" für Punktanzahl erreicht / \"- "
+                       "erreicht\" für Punkteanzahl nicht erreicht /"),
         QStringLiteral("   \"+ erreicht %\" für Prozentzahl erreichter Punkte durch Anzahl bearbeiteter Punkte"),
         QString(),
-        QStringLiteral("Im Fortschrittsanzeiger wird die Prozentzahl Anzahl richtig gelöster Aufgaben durch Anzahl bearbeiteter Aufgaben graphisch dargestellt."),
+        QStringLiteral("Im Fortschrittsanzeiger wird die Prozentzahl Anzahl richtig gelöster Aufgaben durch Anzahl "
+                       "bearbeiteter Aufgaben graphisch dargestellt."),
         Strichlinie,
     };
 }
 
 QStringList Tabelle_0_Hinweis_Zuruecksetzen()
 {
-    return {QStringLiteral(" "),
-            QStringLiteral("Die vorherigen Übungseinheiten werden nicht mehr angezeigt."),
+    return {QStringLiteral(" "), QStringLiteral("Die vorherigen Übungseinheiten werden nicht mehr angezeigt."),
             QStringLiteral("Sie werden aber in der weiteren statistischen Auswertung mit einbezogen."),
-            QStringLiteral(" "),
-            QStringLiteral("Sie können die Übungseinheiten im Protokoll einsehen. ")};
+            QStringLiteral(" "), QStringLiteral("Sie können die Übungseinheiten im Protokoll einsehen. ")};
 }

@@ -18,7 +18,10 @@ QStringList Tabelle_0_Kopfzeile(int Zeile);
 // The eleven cell texts of the row of a sequence.
 QStringList Tabelle_0_Zeile(const TAuswertungs_Listenwerte_0 &Werte);
 // Grid row of a sequence: sequence n sits in row n + 1.
-inline int Tabelle_0_Zeile_der_Sequenz(int Sequenz) { return Sequenz + 1; }
+inline int Tabelle_0_Zeile_der_Sequenz(int Sequenz)
+{
+    return Sequenz + 1;
+}
 // First visible data row for a sequence, or 0 when the grid keeps its place.
 int Tabelle_0_oberste_Zeile(int Sequenz);
 

@@ -104,11 +104,10 @@ TBewertung Antwort_bewerten(const TEinstellung_Aufgabe &A, std::int32_t Antwort)
 QStringList Einstellungs_Zeilen(TRechenart Rechenart, TSchwierigkeitsgrad Schwierigkeitsgrad)
 {
     const int Punkte = Punkte_Tabelle(Nummer_von(Rechenart), Nummer_von(Schwierigkeitsgrad));
-    return {QStringLiteral(" Eingestellte Werte:"),
-            u' ' + QString(35, u'-'),
+    return {QStringLiteral(" Eingestellte Werte:"), u' ' + QString(35, u'-'),
             QStringLiteral(" Rechenart          : ") + Rechenart_Name(Rechenart),
-            QStringLiteral(" Schwierigkeitsgrad : ") + Schwierigkeitsgrad_Name(Schwierigkeitsgrad) + QStringLiteral(" : ")
-                + Integer_zu_Text(Punkte) + QStringLiteral(" Punkt(e)")};
+            QStringLiteral(" Schwierigkeitsgrad : ") + Schwierigkeitsgrad_Name(Schwierigkeitsgrad)
+                + QStringLiteral(" : ") + Integer_zu_Text(Punkte) + QStringLiteral(" Punkt(e)")};
 }
 
 TTasten_Wirkung Tasten_Wirkung(int Taste, Qt::KeyboardModifiers Umschalttasten)

@@ -20,8 +20,8 @@ QString Aufgaben_Text(const TEinstellung_Aufgabe &Aufgabe);
 struct TBewertung
 {
     bool richtig = false;
-    QString Antwort_Text;  // A: the answer as canonical decimal text
-    QString Aufgabe_Text;  // T
+    QString Antwort_Text; // A: the answer as canonical decimal text
+    QString Aufgabe_Text; // T
     QStringList Erlaeuterungen;
 };
 

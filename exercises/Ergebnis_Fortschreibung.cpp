@@ -29,8 +29,7 @@ TSequenz_Wechsel Einstellungen_eintragen(TAufgaben_Ergebnis &E, TRechenart Reche
     return W;
 }
 
-void Antwort_eintragen(TAufgaben_Ergebnis &E, bool richtig, const QString &Aufgaben_Text,
-                       const QString &Antwort_Text)
+void Antwort_eintragen(TAufgaben_Ergebnis &E, bool richtig, const QString &Aufgaben_Text, const QString &Antwort_Text)
 {
     E.richtig_geloest = richtig ? 1 : 0;
     E.Sequenz_benutzt = 1;

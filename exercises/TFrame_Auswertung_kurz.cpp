@@ -23,9 +23,10 @@ TFrame_Auswertung_kurz::TFrame_Auswertung_kurz(QWidget *parent)
     Grundfarbe_setzen(Edit_falsch_geloester_Aufgaben, Werte_.Farbe_falsch());
 
     // Each box is read out with its label.
-    const QList<std::pair<QLabel *, QLineEdit *>> Paare = {
-        {Label1, Edit_Anzahl_gestellter_Aufgaben}, {Label2, Edit_richtig_geloester_Aufgaben},
-        {Label3, Edit_falsch_geloester_Aufgaben}, {Label4, Edit_Prozentzahl}};
+    const QList<std::pair<QLabel *, QLineEdit *>> Paare = {{Label1, Edit_Anzahl_gestellter_Aufgaben},
+                                                           {Label2, Edit_richtig_geloester_Aufgaben},
+                                                           {Label3, Edit_falsch_geloester_Aufgaben},
+                                                           {Label4, Edit_Prozentzahl}};
     for (const auto &[Beschriftung, Feld] : Paare) {
         Beschriftung->setBuddy(Feld);
         Feld->setAccessibleName(Vorlese_Text(Beschriftung->text()));
@@ -48,11 +49,10 @@ void TFrame_Auswertung_kurz::Werte_zeigen(const TAuswertung_kurz_Werte &Werte)
 
 void TFrame_Auswertung_kurz::anzeigen()
 {
-    const QList<std::pair<QLineEdit *, QString>> Werte = {
-        {Edit_Anzahl_gestellter_Aufgaben, Werte_.Text_gestellt()},
-        {Edit_richtig_geloester_Aufgaben, Werte_.Text_richtig()},
-        {Edit_falsch_geloester_Aufgaben, Werte_.Text_falsch()},
-        {Edit_Prozentzahl, Werte_.Text_Prozent()}};
+    const QList<std::pair<QLineEdit *, QString>> Werte = {{Edit_Anzahl_gestellter_Aufgaben, Werte_.Text_gestellt()},
+                                                          {Edit_richtig_geloester_Aufgaben, Werte_.Text_richtig()},
+                                                          {Edit_falsch_geloester_Aufgaben, Werte_.Text_falsch()},
+                                                          {Edit_Prozentzahl, Werte_.Text_Prozent()}};
     for (const auto &[Feld, Text] : Werte) {
         if (Feld->text() == Text)
             continue;

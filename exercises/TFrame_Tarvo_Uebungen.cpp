@@ -39,8 +39,7 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     Label_Aufgabenstellung->setFont(Schrift_Courier_fett(16));
     MaskEdit_Schuelerloesung->setFont(Schrift_Courier_fett(16));
     // The answer field stands at a fixed place right of the longest task caption.
-    Label_Aufgabenstellung->setFixedWidth(
-        Label_Aufgabenstellung->fontMetrics().horizontalAdvance(QString(27, u'0')));
+    Label_Aufgabenstellung->setFixedWidth(Label_Aufgabenstellung->fontMetrics().horizontalAdvance(QString(27, u'0')));
     // A new task text must not ask the window for a new layout: that would
     // repaint all of it after every answer.
     Label_Aufgabenstellung->setFixedHeight(Label_Aufgabenstellung->fontMetrics().height()
@@ -220,14 +219,9 @@ void TFrame_Tarvo_Uebungen::MaskEdit_SchuelerloesungKeyDown(int Taste, Qt::Keybo
     RichEdit_Erlaeterungen->clear();
     switch (Wirkung) {
     case TTasten_Wirkung::nur_fokussieren:
-    case TTasten_Wirkung::Rechenweg_zeigen:
-        break;
-    case TTasten_Wirkung::neutral:
-        Bewertung_zeigen(Farbe_Grau, QString());
-        break;
-    case TTasten_Wirkung::bewerten:
-        Antwort_bewerten_und_weitergeben();
-        break;
+    case TTasten_Wirkung::Rechenweg_zeigen: break;
+    case TTasten_Wirkung::neutral: Bewertung_zeigen(Farbe_Grau, QString()); break;
+    case TTasten_Wirkung::bewerten: Antwort_bewerten_und_weitergeben(); break;
     }
     MaskEdit_Schuelerloesung->setFocus();
 }

@@ -39,7 +39,8 @@ const TAuswertung_kurz_Werte &TUebungs_Ablauf::Kurz_zuruecksetzen()
     return Kurz_;
 }
 
-TEinstellungs_Folgen TUebungs_Ablauf::Einstellungen_aendern(TRechenart Rechenart, TSchwierigkeitsgrad Schwierigkeitsgrad)
+TEinstellungs_Folgen TUebungs_Ablauf::Einstellungen_aendern(TRechenart Rechenart,
+                                                            TSchwierigkeitsgrad Schwierigkeitsgrad)
 {
     Aufgabe_.Rechenart = Rechenart;
     Aufgabe_.Schwierigkeitsgrad = Schwierigkeitsgrad;
@@ -90,8 +91,7 @@ TAuswertung_Folgen TUebungs_Ablauf::Ergebnis_uebernehmen(const TAufgaben_Ergebni
     }
     gezeigt_ = Stand_.Statistik;
     Zeilen_gueltig_ = true;
-    F.Statistik_Text = Statistik_Text_erstellen(Zeilen_[0], Zeilen_[1], Zeilen_[2],
-                                                Zeilen_[3]);
+    F.Statistik_Text = Statistik_Text_erstellen(Zeilen_[0], Zeilen_[1], Zeilen_[2], Zeilen_[3]);
     if (TAuswertungs_Stand::ist_Antwort(Stand_.Aufgaben_Ergebnis)) {
         F.Protokollzeile = Stand_.Aufgaben_Ergebnis.Protokollzeile;
         F.Sterne_Schritt = true;

@@ -14,8 +14,8 @@ namespace {
 
 std::optional<std::int32_t> Vergleichslesung(const QString &Text)
 {
-    static const QRegularExpression Muster(QRegularExpression::anchoredPattern(
-        QStringLiteral(" *([+-]?)(?:(?:0[xX]|[$xX])([0-9A-Fa-f]+)|([0-9]+))")));
+    static const QRegularExpression Muster(
+        QRegularExpression::anchoredPattern(QStringLiteral(" *([+-]?)(?:(?:0[xX]|[$xX])([0-9A-Fa-f]+)|([0-9]+))")));
     const QRegularExpressionMatch M = Muster.match(Text);
     if (!M.hasMatch())
         return std::nullopt;

@@ -51,6 +51,5 @@ QStringList Arbeitsanweisungen_Zeilen()
         QStringLiteral("  Neben den einzelnen Lösungsschritten stehen Informationen zu diesen Schritten."),
         QStringLiteral("  Führt man auf diesen Informationen einen Doppelklick mit der linken Maustaste aus,"),
         QStringLiteral("  so öffnet sich ein Informationsfenster mit allen Informationen."),
-        Linie
-    };
+        Linie};
 }

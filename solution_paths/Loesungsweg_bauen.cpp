@@ -70,34 +70,50 @@ private:
             const QString Summe = B1 + QStringLiteral(" + ") + B2;
             if (lang) {
                 auto &S = Schritt_beginnen(3, QStringLiteral("Regeln zur Addition anwenden"));
-                S.Zeilen << QStringLiteral("Regeln beachten:") << QString()
-                         << QStringLiteral("Bestimmung des Vorzeichens : Hier sind die Vorzeichen der Summanden gleich: beide sind : ") + VZ(A.VZ_Zahl_1)
-                         << QStringLiteral("                             Das Ergebnis erhält das gemeinsame Vorzeichen:            : ") + VZ(A.VZ_Zahl_1)
-                         << QStringLiteral("Bestimmung des Betrages    : Der Betrag des Ergebnisses ist die Summe der Beträge der Summanden : ( ") + Summe + QStringLiteral(" ).");
+                S.Zeilen
+                    << QStringLiteral("Regeln beachten:") << QString()
+                    << QStringLiteral(
+                           "Bestimmung des Vorzeichens : Hier sind die Vorzeichen der Summanden gleich: beide sind : ")
+                        + VZ(A.VZ_Zahl_1)
+                    << QStringLiteral(
+                           "                             Das Ergebnis erhält das gemeinsame Vorzeichen:            : ")
+                        + VZ(A.VZ_Zahl_1)
+                    << QStringLiteral("Bestimmung des Betrages    : Der Betrag des Ergebnisses ist die Summe der "
+                                      "Beträge der Summanden : ( ")
+                        + Summe + QStringLiteral(" ).");
                 Text(S, VZ(A.VZ_Ergebnis) + u'(' + Summe + u')');
             }
             auto &S = Schritt_beginnen(4, QStringLiteral("Summe berechnen"));
             S.Zeilen << QStringLiteral("Summe berechnen:") << QString()
-                     << QStringLiteral("Bestimmung des Vorzeichens : Das Vorzeichen ist bestimmt worden : ") + VZ(A.VZ_Ergebnis)
-                     << QStringLiteral("Bestimmung des Betrage     : Die Beträge sind addiert worden    : ( ") + Summe + QStringLiteral(" ) = ") + BE;
+                     << QStringLiteral("Bestimmung des Vorzeichens : Das Vorzeichen ist bestimmt worden : ")
+                    + VZ(A.VZ_Ergebnis)
+                     << QStringLiteral("Bestimmung des Betrage     : Die Beträge sind addiert worden    : ( ") + Summe
+                    + QStringLiteral(" ) = ") + BE;
             Zahl(S, A.Ergebnis);
             return;
         }
 
-        const QString D = A.Betrag_Zahl_1 > A.Betrag_Zahl_2 ? B1 + QStringLiteral(" - ") + B2
-                                                            : B2 + QStringLiteral(" - ") + B1;
+        const QString D =
+            A.Betrag_Zahl_1 > A.Betrag_Zahl_2 ? B1 + QStringLiteral(" - ") + B2 : B2 + QStringLiteral(" - ") + B1;
         if (lang) {
             auto &S = Schritt_beginnen(3, QStringLiteral("Regeln zur Addition anwenden"));
             S.Zeilen << QStringLiteral("Regeln beachten:") << QString()
-                     << QStringLiteral("Bestimmung des Vorzeichens : Hier sind die Vorzeichen der Summanden verschieden : + / -")
-                     << QStringLiteral("                             Das Ergebnis erhält das Vorzeichen des Summanden mit dem größerem Betrag : ") + VZ(A.VZ_Ergebnis)
-                     << QStringLiteral("Bestimmung des Betrages    : Der Betrag des Ergebnisses ist die Differenz aus dem größeren Betrag und dem kleineren Betrag : ( ") + D + QStringLiteral(" )");
+                     << QStringLiteral(
+                            "Bestimmung des Vorzeichens : Hier sind die Vorzeichen der Summanden verschieden : + / -")
+                     << QStringLiteral("                             Das Ergebnis erhält das Vorzeichen des Summanden "
+                                       "mit dem größerem Betrag : ")
+                    + VZ(A.VZ_Ergebnis)
+                     << QStringLiteral("Bestimmung des Betrages    : Der Betrag des Ergebnisses ist die Differenz aus "
+                                       "dem größeren Betrag und dem kleineren Betrag : ( ")
+                    + D + QStringLiteral(" )");
             Text(S, VZ(A.VZ_Ergebnis) + u'(' + D + u')');
         }
         auto &S = Schritt_beginnen(4, QStringLiteral("Summe berechnen"));
         S.Zeilen << QStringLiteral("Summe berechnen:") << QString()
-                 << QStringLiteral("Bestimmung des Vorzeichens : Das Vorzeichen ist bestimmt worden  : ") + VZ(A.VZ_Ergebnis)
-                 << QStringLiteral("Bestimmung des Betrage     : Die Beträge sind subtrahiert worden : ") + D + QStringLiteral(" = ") + BE;
+                 << QStringLiteral("Bestimmung des Vorzeichens : Das Vorzeichen ist bestimmt worden  : ")
+                + VZ(A.VZ_Ergebnis)
+                 << QStringLiteral("Bestimmung des Betrage     : Die Beträge sind subtrahiert worden : ") + D
+                + QStringLiteral(" = ") + BE;
         Zahl(S, A.Ergebnis);
     }
 
@@ -107,9 +123,8 @@ private:
         auto &S = Schritt_beginnen(2, QStringLiteral("Differenz als Summe schreiben"));
         S.Zeilen << QStringLiteral("Differenz als Summe schreiben:") << QString()
                  << QStringLiteral("Man subtrahiert eine Zahl, indem man seine Gegenzahl addiert : ")
-                        + Zahl_geklammert(A.Zahl_1) + QStringLiteral(" - ") + Zahl_geklammert(A.Zahl_2)
-                        + QStringLiteral(" = ") + Zahl_geklammert(A.Zahl_1) + QStringLiteral(" + ")
-                        + Zahl_geklammert(Gegenzahl);
+                + Zahl_geklammert(A.Zahl_1) + QStringLiteral(" - ") + Zahl_geklammert(A.Zahl_2) + QStringLiteral(" = ")
+                + Zahl_geklammert(A.Zahl_1) + QStringLiteral(" + ") + Zahl_geklammert(Gegenzahl);
         S.Feld = Feldart::Aufgabe;
         S.Wert_1 = A.Zahl_1;
         S.Wert_2 = Gegenzahl;
@@ -119,8 +134,8 @@ private:
     // Multiplication and division differ only in their texts.
     struct TPunkt_Texte
     {
-        QString Regeln_Ueberschrift, Null_Regel, Zeichen, Vorzeichen_Zeile, Betraege_Zeile,
-            Ueberschrift_4, Zeile_4_Betraege;
+        QString Regeln_Ueberschrift, Null_Regel, Zeichen, Vorzeichen_Zeile, Betraege_Zeile, Ueberschrift_4,
+            Zeile_4_Betraege;
     };
 
     void Punktrechnung(bool Null_Regel, const TPunkt_Texte &T)
@@ -135,8 +150,8 @@ private:
         if (lang) {
             auto &S = Schritt_beginnen(3, T.Regeln_Ueberschrift);
             S.Zeilen << QStringLiteral("Regeln beachten:") << QString()
-                     << T.Vorzeichen_Zeile + VZ(A.VZ_Zahl_1) + T.Zeichen + VZ(A.VZ_Zahl_2)
-                            + QStringLiteral(" = ") + VZ(A.VZ_Ergebnis)
+                     << T.Vorzeichen_Zeile + VZ(A.VZ_Zahl_1) + T.Zeichen + VZ(A.VZ_Zahl_2) + QStringLiteral(" = ")
+                    + VZ(A.VZ_Ergebnis)
                      << QStringLiteral("Vorzeichenregel: + * + = + | + * - = - | - * + = - | - * - = + |")
                      << T.Betraege_Zeile + Betraege;
             Text(S, VZ(A.VZ_Ergebnis) + Betraege);
@@ -150,26 +165,24 @@ private:
 
     void Multiplikation()
     {
-        Punktrechnung(A.Zahl_1 == 0 || A.Zahl_2 == 0,
-                      {QStringLiteral("Regeln zur Multiplikation anwenden"),
-                       QStringLiteral("Ist ein Faktor 0, so ist das Produkt 0."),
-                       QStringLiteral(" * "),
-                       QStringLiteral("Vorzeichen des Ergebnisses ist das Vorzeichen nach den Vorzeichenregeln : hier : "),
-                       QStringLiteral("Die Beträge werden multipliziert :  "),
-                       QStringLiteral("Produkt berechnen"),
-                       QStringLiteral("Die Beträge sind multipliziert worden              : ")});
+        Punktrechnung(
+            A.Zahl_1 == 0 || A.Zahl_2 == 0,
+            {QStringLiteral("Regeln zur Multiplikation anwenden"),
+             QStringLiteral("Ist ein Faktor 0, so ist das Produkt 0."), QStringLiteral(" * "),
+             QStringLiteral("Vorzeichen des Ergebnisses ist das Vorzeichen nach den Vorzeichenregeln : hier : "),
+             QStringLiteral("Die Beträge werden multipliziert :  "), QStringLiteral("Produkt berechnen"),
+             QStringLiteral("Die Beträge sind multipliziert worden              : ")});
     }
 
     void Division()
     {
-        Punktrechnung(A.Zahl_1 == 0,
-                      {QStringLiteral("Regeln zur Division anwenden"),
-                       QStringLiteral("0 geteilt durch eine Zahl gleich 0."),
-                       QStringLiteral(" : "),
-                       QStringLiteral("Vorzeichen des Ergebnisses ist das Vorzeichen nach den Vorzeichenregeln: hier : "),
-                       QStringLiteral("Die Beträge werden dividiert :  "),
-                       QStringLiteral("Quotient berechnen"),
-                       QStringLiteral("Die Beträge sind dividiert worden                  : ")});
+        Punktrechnung(
+            A.Zahl_1 == 0,
+            {QStringLiteral("Regeln zur Division anwenden"), QStringLiteral("0 geteilt durch eine Zahl gleich 0."),
+             QStringLiteral(" : "),
+             QStringLiteral("Vorzeichen des Ergebnisses ist das Vorzeichen nach den Vorzeichenregeln: hier : "),
+             QStringLiteral("Die Beträge werden dividiert :  "), QStringLiteral("Quotient berechnen"),
+             QStringLiteral("Die Beträge sind dividiert worden                  : ")});
     }
 };
 

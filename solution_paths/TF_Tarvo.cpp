@@ -69,7 +69,8 @@ TF_Tarvo::TF_Tarvo(QWidget *parent)
 void TF_Tarvo::Zugang_einrichten()
 {
     ListBox_Operation->setAccessibleName(QStringLiteral("Rechenart"));
-    Button_Aufgabe_stellen->setAccessibleDescription(QStringLiteral("Stellt eine neue Aufgabe mit den gewählten Einstellungen"));
+    Button_Aufgabe_stellen->setAccessibleDescription(
+        QStringLiteral("Stellt eine neue Aufgabe mit den gewählten Einstellungen"));
     Button_Aufgabe_loesen->setAccessibleDescription(QStringLiteral("Zeigt den ganzen Lösungsweg"));
     Button_Arbeitsanweisungen->setAccessibleDescription(QStringLiteral("Öffnet die Arbeitsanweisungen"));
     for (TRadioGroup *Gruppe : {RadioGroup_Schwierigkeitsgrad, RadioGroup_Loesungsweg, RadioGroup_Loesungsausgabe})
@@ -185,8 +186,8 @@ void TF_Tarvo::A_Aufgabe_loesenExecute(QObject *)
 void TF_Tarvo::Aufgabe_zeigen()
 {
     TF_Tarvo_Loesungsschritt *Zeile = F_Tarvo_Loesungsweg1->F_Tarvo_Loesungsschritt1;
-    Zeile->Schritt_Aufgabe_zeigen(false, false, Einstellung.Zahl_1, Einstellung.Zahl_2,
-                                  Einstellung.Ueberschrift, Memo1);
+    Zeile->Schritt_Aufgabe_zeigen(false, false, Einstellung.Zahl_1, Einstellung.Zahl_2, Einstellung.Ueberschrift,
+                                  Memo1);
     Zeile->F_ein_Zeichen2->Edit1->setText(QString(Einstellung.Rechenzeichen));
 }
 

@@ -181,8 +181,8 @@ bool TF_Tarvo_Loesungsschritt::eventFilter(QObject *watched, QEvent *event)
     // The keyboard's way to the enlarged window; a held key does not reopen it.
     if (watched == Memo1 && event->type() == QEvent::KeyPress) {
         const auto *Taste = static_cast<QKeyEvent *>(event);
-        const bool oeffnen = Taste->key() == Qt::Key_Return || Taste->key() == Qt::Key_Enter
-                             || Taste->key() == Qt::Key_Space;
+        const bool oeffnen =
+            Taste->key() == Qt::Key_Return || Taste->key() == Qt::Key_Enter || Taste->key() == Qt::Key_Space;
         if (oeffnen && (Taste->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
             if (!Taste->isAutoRepeat())
                 Memo1DblClick();

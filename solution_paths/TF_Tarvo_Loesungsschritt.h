@@ -14,13 +14,12 @@ class TF_Tarvo_Loesungsschritt : public QWidget, public Ui::TF_Tarvo_Loesungssch
 public:
     explicit TF_Tarvo_Loesungsschritt(QWidget *parent = nullptr);
 
-    void Schritt_Zahl_zeigen(bool verdeckt, bool mit_Gleich, std::int32_t Wert,
-                             const QString &Ueberschrift, const QStringList &Zeilen);
-    void Schritt_Text_zeigen(bool verdeckt, bool mit_Gleich, const QString &Text,
-                             const QString &Ueberschrift, const QStringList &Zeilen);
-    void Schritt_Aufgabe_zeigen(bool verdeckt, bool mit_Gleich, std::int32_t Erste,
-                                std::int32_t Zweite, const QString &Ueberschrift,
-                                const QStringList &Zeilen);
+    void Schritt_Zahl_zeigen(bool verdeckt, bool mit_Gleich, std::int32_t Wert, const QString &Ueberschrift,
+                             const QStringList &Zeilen);
+    void Schritt_Text_zeigen(bool verdeckt, bool mit_Gleich, const QString &Text, const QString &Ueberschrift,
+                             const QStringList &Zeilen);
+    void Schritt_Aufgabe_zeigen(bool verdeckt, bool mit_Gleich, std::int32_t Erste, std::int32_t Zweite,
+                                const QString &Ueberschrift, const QStringList &Zeilen);
     void Schritt_loeschen();
 
     QStringList Zeilen() const;

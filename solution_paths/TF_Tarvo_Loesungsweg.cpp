@@ -76,8 +76,8 @@ void TF_Tarvo_Loesungsweg::Schritt_zeigen(const TLoesungsschritt_Daten &Daten)
         Zeile->Schritt_Text_zeigen(Daten.verdeckt, Daten.mit_Gleich, Daten.Text, Daten.Ueberschrift, Memo1);
         break;
     case Feldart::Aufgabe:
-        Zeile->Schritt_Aufgabe_zeigen(Daten.verdeckt, Daten.mit_Gleich, Daten.Wert_1, Daten.Wert_2,
-                                      Daten.Ueberschrift, Memo1);
+        Zeile->Schritt_Aufgabe_zeigen(Daten.verdeckt, Daten.mit_Gleich, Daten.Wert_1, Daten.Wert_2, Daten.Ueberschrift,
+                                      Memo1);
         break;
     }
 }

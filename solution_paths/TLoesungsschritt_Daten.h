@@ -9,7 +9,12 @@
 struct TLoesungsschritt_Daten
 {
     // Which show operation of the row fills the number field.
-    enum class TZahlenfeld { Zahl, Text, Aufgabe };
+    enum class TZahlenfeld
+    {
+        Zahl,
+        Text,
+        Aufgabe
+    };
 
     int Nummer = 0; // row 2, 3 or 4
     QString Ueberschrift;

@@ -23,17 +23,23 @@ const TTarvo_Stufe &Stufe(TSchwierigkeitsgrad Grad)
 {
     static const std::array<TTarvo_Stufe, 3> Stufen{{
         {QStringLiteral("leichte Aufgabe:"),
-         {false, 10}, QStringLiteral("Zahlen aus : -10..-1,+1..+10"),
+         {false, 10},
+         QStringLiteral("Zahlen aus : -10..-1,+1..+10"),
          {{false, 10}, {false, 10}, true},
-         QStringLiteral("Dividend aus:-100..-1,+1..+100"), QStringLiteral("Divisor  aus:- 10..-1,+1..+ 10")},
+         QStringLiteral("Dividend aus:-100..-1,+1..+100"),
+         QStringLiteral("Divisor  aus:- 10..-1,+1..+ 10")},
         {QStringLiteral("mittelschwere Aufgabe:"),
-         {true, 20}, QStringLiteral("Zahlen aus : -20..+20"),
+         {true, 20},
+         QStringLiteral("Zahlen aus : -20..+20"),
          {{false, 20, 5}, {true, 10, 0, INT32_MAX, 1}, false},
-         QStringLiteral("Dividend aus:-200..+200"), QStringLiteral("Divisor  aus:-20..-5,+5..+20")},
+         QStringLiteral("Dividend aus:-200..+200"),
+         QStringLiteral("Divisor  aus:-20..-5,+5..+20")},
         {QStringLiteral("schwere Aufgabe:"),
-         {true, 99}, QStringLiteral("Zahlen aus : -99..+99"),
+         {true, 99},
+         QStringLiteral("Zahlen aus : -99..+99"),
          {{false, 20, 11}, {true, 20, 0, INT32_MAX, 1}, false},
-         QStringLiteral("Dividend aus:-400..+400"), QStringLiteral("Divisor  aus:-20..-11,+11..+20")},
+         QStringLiteral("Dividend aus:-400..+400"),
+         QStringLiteral("Divisor  aus:-20..-11,+11..+20")},
     }};
     return Stufen.at(std::size_t(Grad));
 }

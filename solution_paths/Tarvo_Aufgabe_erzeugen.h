@@ -15,7 +15,6 @@ void Zahlen_erzeugen(TEinstellung_Aufgabe &Einstellung, QStringList &Memo1);
 // the sign draw over 0..11; appends the range description to Memo1.
 void Zahlen_erzeugen_Division(TEinstellung_Aufgabe &Einstellung, QStringList &Memo1);
 
-
 // Result and derived fields, then schrittweise and the task heading.
 void Aufgabe_berechnen(TEinstellung_Aufgabe &Einstellung);
 

@@ -9,7 +9,10 @@ namespace {
 class TAnsage_Zugang : public QAccessibleWidget
 {
 public:
-    explicit TAnsage_Zugang(TAnsage *Ansage) : QAccessibleWidget(Ansage, QAccessible::Notification) {}
+    explicit TAnsage_Zugang(TAnsage *Ansage)
+        : QAccessibleWidget(Ansage, QAccessible::Notification)
+    {
+    }
 
     QString text(QAccessible::Text t) const override
     {

@@ -48,10 +48,7 @@ public:
     }
     bool isValid() const override { return m_Leiste && m_Index < m_Leiste->count(); }
     QObject *object() const override { return nullptr; }
-    QWindow *window() const override
-    {
-        return m_Leiste ? m_Leiste->window()->windowHandle() : nullptr;
-    }
+    QWindow *window() const override { return m_Leiste ? m_Leiste->window()->windowHandle() : nullptr; }
     QAccessibleInterface *parent() const override
     {
         return m_Leiste ? QAccessible::queryAccessibleInterface(m_Leiste.data()) : nullptr;
@@ -261,7 +258,8 @@ bool TReiter_Leiste::event(QEvent *event)
     case QEvent::HoverLeave: {
         const int vorher = Reiter_unter_Zeiger;
         Reiter_unter_Zeiger = event->type() == QEvent::HoverLeave
-            ? -1 : Reiter_bei(static_cast<QHoverEvent *>(event)->position().toPoint());
+            ? -1
+            : Reiter_bei(static_cast<QHoverEvent *>(event)->position().toPoint());
         if (Reiter_unter_Zeiger != vorher)
             update();
         return true;
@@ -275,8 +273,7 @@ bool TReiter_Leiste::event(QEvent *event)
             QToolTip::hideText();
         return true;
     }
-    default:
-        return QTabBar::event(event);
+    default: return QTabBar::event(event);
     }
 }
 

@@ -30,8 +30,8 @@ void TSpeicher_Dialog::accept()
     if (!Pfad.isEmpty() && !QFileInfo(Pfad).isDir()) {
         const QString Grund = Speicherziel_pruefen(Pfad);
         if (!Grund.isEmpty()) {
-            QMessageBox Meldung(QMessageBox::Warning, windowTitle(), Speicherziel_Meldung(Pfad, Grund),
-                                QMessageBox::Ok, this);
+            QMessageBox Meldung(QMessageBox::Warning, windowTitle(), Speicherziel_Meldung(Pfad, Grund), QMessageBox::Ok,
+                                this);
             Meldung.setObjectName(QStringLiteral("Meldung_Speicherziel"));
             Meldung.exec();
             return;

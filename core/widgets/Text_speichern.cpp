@@ -16,8 +16,8 @@ QStringList Zeilen_der_Box(const QTextEdit *Box)
     return Text.split(u'\n');
 }
 
-bool Text_speichern_mit_Dialog(QWidget *Eltern, const QStringList &Zeilen,
-                               const QString &Dateiname_Vorschlag, TUeberschreiben Ueberschreiben)
+bool Text_speichern_mit_Dialog(QWidget *Eltern, const QStringList &Zeilen, const QString &Dateiname_Vorschlag,
+                               TUeberschreiben Ueberschreiben)
 {
     // Prepared anew for every save.
     TSpeicher_Dialog SaveDialog1(Eltern);
@@ -35,8 +35,8 @@ bool Text_speichern_mit_Dialog(QWidget *Eltern, const QStringList &Zeilen,
     const QString Grund = Textdatei_schreiben(Pfad, Zeilen);
     if (Grund.isEmpty())
         return true;
-    QMessageBox Meldung(QMessageBox::Warning, QStringLiteral("Speichern"),
-                        Speicherfehler_Meldung(Pfad, Grund), QMessageBox::Ok, Eltern);
+    QMessageBox Meldung(QMessageBox::Warning, QStringLiteral("Speichern"), Speicherfehler_Meldung(Pfad, Grund),
+                        QMessageBox::Ok, Eltern);
     Meldung.setObjectName(QStringLiteral("Meldung_Speicherfehler"));
     Meldung.exec();
     return false;

@@ -9,11 +9,15 @@ class QWidget;
 // The lines of a box as they are saved; an empty box has no line.
 QStringList Zeilen_der_Box(const QTextEdit *Box);
 
-enum class TUeberschreiben { ohne_Frage, mit_Warnung };
+enum class TUeberschreiben
+{
+    ohne_Frage,
+    mit_Warnung
+};
 
 // Asks for a file in the save dialog (proposed name, .txt, the proposed
 // folder) and writes the lines there in Windows-1252 with CR LF. A failed
 // write is reported in a message box naming the file and the reason.
 // Returns true when the file was written.
-bool Text_speichern_mit_Dialog(QWidget *Eltern, const QStringList &Zeilen,
-                               const QString &Dateiname_Vorschlag, TUeberschreiben Ueberschreiben);
+bool Text_speichern_mit_Dialog(QWidget *Eltern, const QStringList &Zeilen, const QString &Dateiname_Vorschlag,
+                               TUeberschreiben Ueberschreiben);

@@ -80,12 +80,14 @@ private slots:
         bool Frage_gesehen = false;
         Beim_naechsten_Dialog([&](QWidget *Speichern) {
             Gelesen << Texte(Speichern);
-            Beim_naechsten_Dialog([&](QWidget *Frage) {
-                Frage_gesehen = true;
-                Gelesen << Texte(Frage);
-                qobject_cast<QMessageBox *>(Frage)->button(QMessageBox::No)->click();
-                Beim_naechsten_Dialog([](QWidget *S) { static_cast<QDialog *>(S)->reject(); }, Frage);
-            }, Speichern);
+            Beim_naechsten_Dialog(
+                [&](QWidget *Frage) {
+                    Frage_gesehen = true;
+                    Gelesen << Texte(Frage);
+                    qobject_cast<QMessageBox *>(Frage)->button(QMessageBox::No)->click();
+                    Beim_naechsten_Dialog([](QWidget *S) { static_cast<QDialog *>(S)->reject(); }, Frage);
+                },
+                Speichern);
             Speichern_unter(Speichern, Pfad);
         });
         QVERIFY(!Text_speichern_mit_Dialog(&Eltern, {QStringLiteral("neu")}, QStringLiteral("alt"),

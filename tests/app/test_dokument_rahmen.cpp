@@ -51,15 +51,19 @@ private slots:
         const QStringList Programm = Programm_Informationen_Zeilen();
         QCOMPARE(Programm.size(), 26);
         QCOMPARE(Programm.count(u' ' + QString(101, u'-')), 4);
-        QCOMPARE(Programm[5], QStringLiteral(" Im Teil \"Tarvo (Rechenwege zeigen)\" wird das Tarvo schrittweise ausgeführt."));
+        QCOMPARE(Programm[5],
+                 QStringLiteral(" Im Teil \"Tarvo (Rechenwege zeigen)\" wird das Tarvo schrittweise ausgeführt."));
         QCOMPARE(Programm[15], QStringLiteral(" "));
-        QCOMPARE(Programm[18], QString(22, u' ') + QStringLiteral("Darüber hinaus erfolgt eine differenziertere Erfassung aller Daten,"));
+        QCOMPARE(Programm[18],
+                 QString(22, u' ')
+                     + QStringLiteral("Darüber hinaus erfolgt eine differenziertere Erfassung aller Daten,"));
         for (int i = 21; i < 26; ++i)
             QCOMPARE(Programm[i], QString());
 
         TDialog_Abfrage_Drucken D;
         QCOMPARE(Zeilen_der_Box(D.RichEdit2).size(), 10);
-        QCOMPARE(Zeilen_der_Box(D.RichEdit2)[7], QStringLiteral("      auf \"Hochformat drucken\" oder auf \"Querformat drucken\" einzustellen!"));
+        QCOMPARE(Zeilen_der_Box(D.RichEdit2)[7],
+                 QStringLiteral("      auf \"Hochformat drucken\" oder auf \"Querformat drucken\" einzustellen!"));
     }
 
     void Modus_waehlt_Befehle()
@@ -93,18 +97,22 @@ private slots:
         QTemporaryDir Ordner;
         QString Vorschlag;
         Beim_naechsten_Dialog([&](QWidget *D) {
-            Beim_naechsten_Dialog([&](QWidget *Speichern) {
-                Vorschlag = Speichern->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
-                Speichern_unter(Speichern, Ordner.filePath(QStringLiteral("info")));
-            }, D);
+            Beim_naechsten_Dialog(
+                [&](QWidget *Speichern) {
+                    Vorschlag = Speichern->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+                    Speichern_unter(Speichern, Ordner.filePath(QStringLiteral("info")));
+                },
+                D);
             QTest::keyClick(D->focusWidget(), Qt::Key_Return); // "Text speichern" is the default
         });
         QTest::mouseClick(Rahmen.Button_drucken_und_laden, Qt::LeftButton);
         QCOMPARE(Vorschlag, QStringLiteral("Informationen_zum_Tarvo"));
         const QByteArray Bytes = Datei_lesen(Ordner.filePath(QStringLiteral("info.txt")));
         QVERIFY(Bytes.startsWith(" Informationen zum Tarvo\r\n " + QByteArray(63, '-') + "\r\n\r\n"));
-        QVERIFY(Bytes.contains("  | a | hei\xDF" "t Betrag der Zahl a.\r\n"));
-        QVERIFY(Bytes.contains("der gr\xF6\xDF" "eren Zahl subtrahiert.\r\n"));
+        QVERIFY(Bytes.contains("  | a | hei\xDF"
+                               "t Betrag der Zahl a.\r\n"));
+        QVERIFY(Bytes.contains("der gr\xF6\xDF"
+                               "eren Zahl subtrahiert.\r\n"));
         QVERIFY(Bytes.endsWith("\r\n" + QByteArray(64, '-') + "\r\n"));
         QCOMPARE(Bytes.count("\r\n"), Informationsdokument_Zeilen().size());
         QVERIFY(!Bytes.contains("\n\n"));
@@ -123,11 +131,13 @@ private slots:
         Beim_naechsten_Dialog([&](QWidget *Speichern) {
             Vorschlag = Speichern->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
             // The frame's save dialog asks before replacing; "No" keeps the old file.
-            Beim_naechsten_Dialog([&](QWidget *Frage) {
-                Gewarnt = qobject_cast<QMessageBox *>(Frage) != nullptr;
-                static_cast<QDialog *>(Frage)->reject();
-                Beim_naechsten_Dialog([](QWidget *S) { static_cast<QDialog *>(S)->reject(); }, Frage);
-            }, Speichern);
+            Beim_naechsten_Dialog(
+                [&](QWidget *Frage) {
+                    Gewarnt = qobject_cast<QMessageBox *>(Frage) != nullptr;
+                    static_cast<QDialog *>(Frage)->reject();
+                    Beim_naechsten_Dialog([](QWidget *S) { static_cast<QDialog *>(S)->reject(); }, Frage);
+                },
+                Speichern);
             Speichern_unter(Speichern, Pfad);
         });
         QTest::mouseClick(Rahmen.Button_laden, Qt::LeftButton);
@@ -148,24 +158,30 @@ private slots:
         // Cancelling the print query prints nothing.
         Beim_naechsten_Dialog([](QWidget *D) { QTest::keyClick(D, Qt::Key_Escape); });
         QTest::mouseClick(Rahmen.Button_drucken, Qt::LeftButton);
-        Beim_naechsten_Dialog([&](QWidget *D) { QTest::mouseClick(Abfrage.Button2, Qt::LeftButton); Q_UNUSED(D); });
+        Beim_naechsten_Dialog([&](QWidget *D) {
+            QTest::mouseClick(Abfrage.Button2, Qt::LeftButton);
+            Q_UNUSED(D);
+        });
         QTest::mouseClick(Rahmen.Button_drucken, Qt::LeftButton);
         QCOMPARE(Letzter_Auftrag(), Seit);
 
         const QDateTime Beginn = QDateTime::currentDateTime().addSecs(-1);
         Beim_naechsten_Dialog([](QWidget *D) { QTest::keyClick(D->focusWidget(), Qt::Key_Return); });
         QTest::mouseClick(Rahmen.Button_drucken, Qt::LeftButton);
-        QVERIFY2(QTest::qWaitFor([&] { return Auftrag_abgeschlossen(QStringLiteral("Ausdruck : Textseite"), Seit); }, 60000),
-                 "no completed job \"Ausdruck : Textseite\"");
+        QVERIFY2(
+            QTest::qWaitFor([&] { return Auftrag_abgeschlossen(QStringLiteral("Ausdruck : Textseite"), Seit); }, 60000),
+            "no completed job \"Ausdruck : Textseite\"");
         if (!Standarddrucker_schreibt_PDF())
             return;
         // The information document fills the first page from margin to margin;
         // the PDF printer writes its file bit by bit: wait until the page renders.
         TTinte Tinte;
-        QVERIFY(QTest::qWaitFor([&] {
-            const QString Papier = Ausgabe_des_PDF_Druckers(QStringLiteral("Ausdruck : Textseite"), Beginn);
-            return !Papier.isEmpty() && (Tinte = Tinte_der_Seite(Papier, 1)).Anteil > 0;
-        }, 20000));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                const QString Papier = Ausgabe_des_PDF_Druckers(QStringLiteral("Ausdruck : Textseite"), Beginn);
+                return !Papier.isEmpty() && (Tinte = Tinte_der_Seite(Papier, 1)).Anteil > 0;
+            },
+            20000));
         QVERIFY2(Tinte.Umriss_mm.width() > 150 && Tinte.Umriss_mm.height() > 200,
                  qPrintable(QStringLiteral("%1 x %2 mm").arg(Tinte.Umriss_mm.width()).arg(Tinte.Umriss_mm.height())));
         QVERIFY(Tinte.Anteil > 0.01);
@@ -181,20 +197,24 @@ private slots:
         QString Titel;
         QStringList Zeilen, Kopf;
         Beim_naechsten_Dialog([&](QWidget *D) {
-            Beim_naechsten_Dialog([&](QWidget *M) {
-                auto *Meldung = qobject_cast<TDialog_Fehlermeldung_1 *>(M);
-                QVERIFY(Meldung);
-                connect(Meldung, &QObject::destroyed, [&] { ++Zerstoert; });
-                Titel = Meldung->windowTitle();
-                Zeilen = Zeilen_der_Box(Meldung->RichEdit_1_2);
-                Kopf = Zeilen_der_Box(Meldung->RichEdit_1_1);
-                QTest::keyClick(Meldung->Button_OK, Qt::Key_Return);
-            }, D);
+            Beim_naechsten_Dialog(
+                [&](QWidget *M) {
+                    auto *Meldung = qobject_cast<TDialog_Fehlermeldung_1 *>(M);
+                    QVERIFY(Meldung);
+                    connect(Meldung, &QObject::destroyed, [&] { ++Zerstoert; });
+                    Titel = Meldung->windowTitle();
+                    Zeilen = Zeilen_der_Box(Meldung->RichEdit_1_2);
+                    Kopf = Zeilen_der_Box(Meldung->RichEdit_1_1);
+                    QTest::keyClick(Meldung->Button_OK, Qt::Key_Return);
+                },
+                D);
             QTest::keyClick(D->focusWidget(), Qt::Key_Return);
         });
         QTest::mouseClick(Rahmen.Button_drucken, Qt::LeftButton);
         QCOMPARE(Titel, QStringLiteral("   Info:"));
-        QCOMPARE(Zeilen, (QStringList{QString(), QStringLiteral(" Datei wird nicht ausgedruckt:"), QStringLiteral(" Text besteht aus 0 Zeilen !!!")}));
+        QCOMPARE(Zeilen,
+                 (QStringList{QString(), QStringLiteral(" Datei wird nicht ausgedruckt:"),
+                              QStringLiteral(" Text besteht aus 0 Zeilen !!!")}));
         QVERIFY(Kopf.isEmpty());
         QCOMPARE(Zerstoert, 1);
         QVERIFY(Rahmen.findChildren<TDialog_Fehlermeldung_1 *>().isEmpty());

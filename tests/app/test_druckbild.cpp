@@ -50,7 +50,7 @@ class Test_Druckbild : public QObject
         QList<TPDF_Wort> Woerter = Seite.Woerter;
         std::sort(Woerter.begin(), Woerter.end(), [](const TPDF_Wort &a, const TPDF_Wort &b) {
             return std::abs(a.Umriss.top() - b.Umriss.top()) > 0.5 ? a.Umriss.top() < b.Umriss.top()
-                                                                  : a.Umriss.left() < b.Umriss.left();
+                                                                   : a.Umriss.left() < b.Umriss.left();
         });
         QList<TZeile> Zeilen;
         for (const TPDF_Wort &W : Woerter) {
@@ -67,7 +67,8 @@ class Test_Druckbild : public QObject
         QString Text;
         for (const TPDF_Wort &W : Z.Woerter) {
             const int Spalte = int(std::lround((W.Umriss.left() - Rand) / Zeichenbreite));
-            Text = Text.leftJustified(std::max<int>(Spalte, int(Text.size()) + (Text.isEmpty() ? 0 : 1)), u' ') + W.Text;
+            Text =
+                Text.leftJustified(std::max<int>(Spalte, int(Text.size()) + (Text.isEmpty() ? 0 : 1)), u' ') + W.Text;
         }
         return Text;
     }
@@ -143,7 +144,8 @@ private slots:
         Pruefen(A->RichEdit1, QStringLiteral("Protokoll"), 3.0);
         Pruefen(A->RichEdit2, QStringLiteral("Statistik"), 3.0);
         A->RichEdit3->setPlainText(
-            Protokoll_und_Statistik_zusammenfuegen(Zeilen_der_Box(A->RichEdit1), Zeilen_der_Box(A->RichEdit2)).join(u'\n'));
+            Protokoll_und_Statistik_zusammenfuegen(Zeilen_der_Box(A->RichEdit1), Zeilen_der_Box(A->RichEdit2))
+                .join(u'\n'));
         Pruefen(A->RichEdit3, QStringLiteral("Protokoll_und_Statistik"), 3.0);
     }
 

@@ -59,16 +59,18 @@ class Test_Druckdienst : public QObject
     bool Dienst_starten()
     {
         Dienst.start(QStringLiteral("/usr/sbin/cupsd"),
-                     {QStringLiteral("-f"), QStringLiteral("-c"), Pfad(QStringLiteral("cupsd.conf")), QStringLiteral("-s"),
-                      Pfad(QStringLiteral("cups-files.conf"))});
-        return QTest::qWaitFor([&] { return Abfrage({QStringLiteral("-r")}).contains(QStringLiteral("is running")); }, 10000);
+                     {QStringLiteral("-f"), QStringLiteral("-c"), Pfad(QStringLiteral("cupsd.conf")),
+                      QStringLiteral("-s"), Pfad(QStringLiteral("cups-files.conf"))});
+        return QTest::qWaitFor([&] { return Abfrage({QStringLiteral("-r")}).contains(QStringLiteral("is running")); },
+                               10000);
     }
 
     bool Drucker_einrichten()
     {
-        return Verwalten(QStringLiteral("lpadmin"), {QStringLiteral("-p"), QStringLiteral("Tarvo_Test"), QStringLiteral("-E"),
-                                                     QStringLiteral("-v"), QStringLiteral("file:///dev/null"),
-                                                     QStringLiteral("-m"), QStringLiteral("raw")})
+        return Verwalten(QStringLiteral("lpadmin"),
+                         {QStringLiteral("-p"), QStringLiteral("Tarvo_Test"), QStringLiteral("-E"),
+                          QStringLiteral("-v"), QStringLiteral("file:///dev/null"), QStringLiteral("-m"),
+                          QStringLiteral("raw")})
             && Verwalten(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("Tarvo_Test")});
     }
 
@@ -125,9 +127,10 @@ private slots:
         Sockel = Pfad(QStringLiteral("cups.sock"));
         qputenv("CUPS_SERVER", Sockel.toLocal8Bit());
         // The scheduler's filters run as lp and must reach the folder.
-        QFile::setPermissions(Ordner.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                                                 | QFileDevice::ReadOther | QFileDevice::ExeOther
-                                                 | QFileDevice::ReadGroup | QFileDevice::ExeGroup);
+        QFile::setPermissions(Ordner.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                  | QFileDevice::ReadOther | QFileDevice::ExeOther | QFileDevice::ReadGroup
+                                  | QFileDevice::ExeGroup);
         for (const char *Name : {"spool", "cache", "state", "tmp", "log"})
             QVERIFY(QDir(Ordner.path()).mkdir(QString::fromLatin1(Name)));
         QFile Konfiguration(Pfad(QStringLiteral("cupsd.conf")));
@@ -149,8 +152,10 @@ private slots:
         Dateien.close();
         QVERIFY(Dienst_starten());
         QVERIFY(Drucker_einrichten());
-        RichEdit1->setPlainText((Protokoll_Kopfzeilen() + QStringList(30, QStringLiteral(
-            "  1 | Addition       | leicht |  (+4) + (-8) = -4          | richtig"))).join(u'\n'));
+        RichEdit1->setPlainText(
+            (Protokoll_Kopfzeilen()
+             + QStringList(30, QStringLiteral("  1 | Addition       | leicht |  (+4) + (-8) = -4          | richtig")))
+                .join(u'\n'));
     }
 
     void cleanupTestCase()
@@ -194,9 +199,8 @@ private slots:
     void Drucker_weist_Auftraege_ab()
     {
         QVERIFY(Verwalten(QStringLiteral("cupsreject"), {QStringLiteral("Tarvo_Test")}));
-        Fehler_und_Erholung(TDruck_Fehlerart::Drucker_lehnt_ab, QStringLiteral("Tarvo_Test"), [&] {
-            return Verwalten(QStringLiteral("cupsaccept"), {QStringLiteral("Tarvo_Test")});
-        });
+        Fehler_und_Erholung(TDruck_Fehlerart::Drucker_lehnt_ab, QStringLiteral("Tarvo_Test"),
+                            [&] { return Verwalten(QStringLiteral("cupsaccept"), {QStringLiteral("Tarvo_Test")}); });
     }
 
     void Standarddrucker_geloescht()

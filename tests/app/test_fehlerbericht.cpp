@@ -20,11 +20,13 @@ private slots:
         QWidget Seite;
         auto *RichEdit1 = new QTextEdit(&Seite);
         RichEdit1->setPlainText(QStringLiteral(" Protokoll zur Übung : Tarvo :"));
-        auto *Ausgabe = new TProtokoll_Statistik_Ausgabe(RichEdit1, new QTextEdit(&Seite), new QTextEdit(&Seite), &Seite);
+        auto *Ausgabe =
+            new TProtokoll_Statistik_Ausgabe(RichEdit1, new QTextEdit(&Seite), new QTextEdit(&Seite), &Seite);
         TDlg_Protokoll_Auswertung_speichern_drucken Dialog;
         Ausgabe->Auswahl_Dialog_setzen(&Dialog);
         auto *Knopf = new QPushButton(QStringLiteral("Protokoll / Statistik drucken / speichern"), &Seite);
-        connect(Knopf, &QPushButton::clicked, Ausgabe, &TProtokoll_Statistik_Ausgabe::Button_Protokoll_Statistik_drucken_speichernClick);
+        connect(Knopf, &QPushButton::clicked, Ausgabe,
+                &TProtokoll_Statistik_Ausgabe::Button_Protokoll_Statistik_drucken_speichernClick);
         int Weiter = 0;
         auto *Zweiter = new QPushButton(&Seite);
         Zweiter->move(0, 40);
@@ -34,10 +36,12 @@ private slots:
 
         QString Meldung;
         Beim_naechsten_Dialog([&](QWidget *D) {
-            Beim_naechsten_Dialog([&](QWidget *Box) {
-                Meldung = qobject_cast<QMessageBox *>(Box) ? qobject_cast<QMessageBox *>(Box)->text() : QString();
-                static_cast<QDialog *>(Box)->accept();
-            }, D);
+            Beim_naechsten_Dialog(
+                [&](QWidget *Box) {
+                    Meldung = qobject_cast<QMessageBox *>(Box) ? qobject_cast<QMessageBox *>(Box)->text() : QString();
+                    static_cast<QDialog *>(Box)->accept();
+                },
+                D);
             QTest::mouseClick(Dialog.Btn_Protokoll_drucken, Qt::LeftButton);
         });
         QTest::mouseClick(Knopf, Qt::LeftButton);

@@ -117,7 +117,8 @@ private slots:
         QCOMPARE(Verdikt_Farbe(), Farbe_Grau);
         QCOMPARE(Auswertung->Anzahl_Uebergaben(), 1);
         QCOMPARE(Auswertung->Protokoll_Zeilen(), Protokoll_Kopfzeilen());
-        QCOMPARE(finden<QTextEdit>("RichEdit_Einstellungen")->toPlainText().split(u'\n'), Einstellungs_Zeilen(TRechenart::Addition, TSchwierigkeitsgrad::leicht));
+        QCOMPARE(finden<QTextEdit>("RichEdit_Einstellungen")->toPlainText().split(u'\n'),
+                 Einstellungs_Zeilen(TRechenart::Addition, TSchwierigkeitsgrad::leicht));
     }
 
     void Fenster_passt_mit_und_ohne_Auswertung_auf_den_Schirm()
@@ -164,9 +165,9 @@ private slots:
         QCOMPARE(Verdikt_Farbe(), Farbe_Rot);
         const QString T = Aufgaben_Text(Zweite);
         const QString A = QString::number(Zweite.Ergebnis + 1);
-        QCOMPARE(Erlaeuterungen(), (QStringList{"", " Die alte Aufgabe ist falsch gelöst !", "",
-                                                " gefundene Lösung : " + T + A,
-                                                " richtige Lösung  : " + T + Zweite.STR_Ergebnis}));
+        QCOMPARE(Erlaeuterungen(),
+                 (QStringList{"", " Die alte Aufgabe ist falsch gelöst !", "", " gefundene Lösung : " + T + A,
+                              " richtige Lösung  : " + T + Zweite.STR_Ergebnis}));
         QCOMPARE(Kurz_Texte(), (QStringList{"2", "1", "1", " 50.0%"}));
         QCOMPARE(Grundfarbe(finden<QLineEdit>("Edit_falsch_geloester_Aufgaben")), Farbe_Rot);
 
@@ -290,11 +291,12 @@ private slots:
         }
         Schliesser.stop();
         QCOMPARE(Hinweise, 1);
-        QCOMPARE(Hinweis_Zeilen, QStringList({QStringLiteral(" "),
-                                              QStringLiteral("Die vorherigen Übungseinheiten werden nicht mehr angezeigt."),
-                                              QStringLiteral("Sie werden aber in der weiteren statistischen Auswertung mit einbezogen."),
-                                              QStringLiteral(" "),
-                                              QStringLiteral("Sie können die Übungseinheiten im Protokoll einsehen. ")}));
+        QCOMPARE(
+            Hinweis_Zeilen,
+            QStringList(
+                {QStringLiteral(" "), QStringLiteral("Die vorherigen Übungseinheiten werden nicht mehr angezeigt."),
+                 QStringLiteral("Sie werden aber in der weiteren statistischen Auswertung mit einbezogen."),
+                 QStringLiteral(" "), QStringLiteral("Sie können die Übungseinheiten im Protokoll einsehen. ")}));
         QCOMPARE(Uebung->Aufgaben_Ergebnis().Nr_Uebungssequenz, std::uint8_t(1));
         richtig_antworten();
         QVERIFY(Uebung->Aufgaben_Ergebnis().Protokollzeile.startsWith(QStringLiteral(" Übungssequenz: 1|")));

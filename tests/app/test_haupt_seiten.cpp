@@ -178,8 +178,9 @@ private slots:
         TF_Tarvo_Loesungsschritt *Zeile = Wege->F_Tarvo_Loesungsweg1->F_Tarvo_Loesungsschritt1;
         QCOMPARE(Zeile->F_Ganzform_ohne_VZ1->Text(), Zahl_geklammert(Beurteilt.Zahl_1));
         QCOMPARE(Zeile->F_Ganzform_ohne_VZ2->Text(), Zahl_geklammert(Beurteilt.Zahl_2));
-        QCOMPARE(Zeile->Zeilen(), (QStringList{QStringLiteral("Aufgabe aus der Übung:"), QString(),
-                                               QStringLiteral("(%1)-(%2)").arg(Beurteilt.STR_Zahl_1, Beurteilt.STR_Zahl_2)}));
+        QCOMPARE(Zeile->Zeilen(),
+                 (QStringList{QStringLiteral("Aufgabe aus der Übung:"), QString(),
+                              QStringLiteral("(%1)-(%2)").arg(Beurteilt.STR_Zahl_1, Beurteilt.STR_Zahl_2)}));
         // Step by step: the next row waits covered for the pupil.
         QVERIFY(Wege->F_Tarvo_Loesungsweg1->F_Tarvo_Loesungsschritt2->verdeckt());
         // The page's own next task is drawn again, under the chosen settings.
@@ -225,9 +226,9 @@ private slots:
         // Enter in the freshly opened choice dialog prints the protocol.
         Beim_naechsten_Dialog([](QWidget *D) { QTest::keyClick(D->focusWidget(), Qt::Key_Return); });
         QTest::mouseClick(Auswertung->Button_Protokoll_Statistik_drucken_speichern, Qt::LeftButton);
-        QVERIFY2(QTest::qWaitFor([&] { return Auftrag_abgeschlossen(QStringLiteral("Protokoll: zum Tarvo"), Seit); },
-                                 60000),
-                 "no completed job \"Protokoll: zum Tarvo\"");
+        QVERIFY2(
+            QTest::qWaitFor([&] { return Auftrag_abgeschlossen(QStringLiteral("Protokoll: zum Tarvo"), Seit); }, 60000),
+            "no completed job \"Protokoll: zum Tarvo\"");
         QCOMPARE(Auswertung->Protokoll_Zeilen().size(), 6);
     }
 };

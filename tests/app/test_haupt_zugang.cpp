@@ -34,7 +34,8 @@ bool Tab_bis(QWidget *Ziel, Qt::Key Taste = Qt::Key_Tab, int hoechstens = 60)
     for (int i = 0; i < hoechstens; ++i) {
         if (QApplication::focusWidget() == Ziel)
             return true;
-        QTest::keyClick(QApplication::focusWidget(), Taste, Taste == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QTest::keyClick(QApplication::focusWidget(), Taste,
+                        Taste == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
     }
     return QApplication::focusWidget() == Ziel;
 }
@@ -72,10 +73,7 @@ class Test_Haupt_Zugang : public QObject
     QLineEdit *Feld = nullptr;
 
 private slots:
-    void initTestCase()
-    {
-        QAccessible::setActive(true);
-    }
+    void initTestCase() { QAccessible::setActive(true); }
 
     void init()
     {
@@ -126,7 +124,9 @@ private slots:
         // The verdict in words is what the explanation box shows, without the alignment.
         const QString Richtig = Urteil->text(QAccessible::Description);
         QCOMPARE(Richtig, U->RichEdit_Erlaeterungen->toPlainText().simplified());
-        QVERIFY2(Richtig.startsWith(QStringLiteral("Die alte Aufgabe ist richtig gelöst : (") + Erste.STR_Zahl_1 + u')'), qPrintable(Richtig));
+        QVERIFY2(
+            Richtig.startsWith(QStringLiteral("Die alte Aufgabe ist richtig gelöst : (") + Erste.STR_Zahl_1 + u')'),
+            qPrintable(Richtig));
         QVERIFY(Richtig.endsWith(QStringLiteral(" = ") + Erste.STR_Ergebnis));
         // The next task is announced on the field that keeps the focus, and
         // from now on the key for the judged task's path.
@@ -139,7 +139,8 @@ private slots:
         // Wrong: the found and the right solution are both read.
         tippen(Feld, QString::number(Zweite.Ergebnis + 1));
         const QString Falsch = Urteil->text(QAccessible::Description);
-        QVERIFY2(Falsch.startsWith(QStringLiteral("Die alte Aufgabe ist falsch gelöst ! gefundene Lösung : ")), qPrintable(Falsch));
+        QVERIFY2(Falsch.startsWith(QStringLiteral("Die alte Aufgabe ist falsch gelöst ! gefundene Lösung : ")),
+                 qPrintable(Falsch));
         QVERIFY(Falsch.contains(QStringLiteral(" = %1 richtige Lösung : (").arg(Zweite.Ergebnis + 1)));
         QVERIFY(Falsch.endsWith(QStringLiteral(" = ") + Zweite.STR_Ergebnis));
 

@@ -91,7 +91,7 @@ private slots:
             const bool richtig = i % 7 != 3;
             const qint64 Wert = richtig ? Aufgabe.Ergebnis : qint64(Aufgabe.Ergebnis) + 1;
             Feld->setText(i % 5 == 2 ? QStringLiteral("$") + QString::number(std::uint32_t(Wert), 16)
-                                       : QString::number(Wert));
+                                     : QString::number(Wert));
             QTest::keyClick(Feld, Qt::Key_Return);
             Z.antworten(richtig);
             if (!Feld->text().isEmpty())

@@ -56,27 +56,33 @@ private slots:
 
             QString Ordner_beim_zweiten;
             Beim_naechsten_Dialog([&](QWidget *Auswahl) {
-                Beim_naechsten_Dialog([&](QWidget *Speichern) {
-                    Speichern_unter(Speichern, QDir(Home).filePath(QStringLiteral("Protokoll_zum_Tarvo.txt")));
-                }, Auswahl);
+                Beim_naechsten_Dialog(
+                    [&](QWidget *Speichern) {
+                        Speichern_unter(Speichern, QDir(Home).filePath(QStringLiteral("Protokoll_zum_Tarvo.txt")));
+                    },
+                    Auswahl);
                 QTest::mouseClick(Fenster.Dlg_Protokoll_Auswertung_speichern_drucken->Btn_Protokoll_speichern,
                                   Qt::LeftButton);
             });
             QTest::mouseClick(Uebung->F_Auswertung2->Button_Protokoll_Statistik_drucken_speichern, Qt::LeftButton);
 
             Beim_naechsten_Dialog([&](QWidget *Auswahl) {
-                Beim_naechsten_Dialog([&](QWidget *Speichern) {
-                    Ordner_beim_zweiten = qobject_cast<QFileDialog *>(Speichern)->directory().absolutePath();
-                    Speichern_unter(Speichern, QDir(Home).filePath(QStringLiteral("info.txt")));
-                }, Auswahl);
+                Beim_naechsten_Dialog(
+                    [&](QWidget *Speichern) {
+                        Ordner_beim_zweiten = qobject_cast<QFileDialog *>(Speichern)->directory().absolutePath();
+                        Speichern_unter(Speichern, QDir(Home).filePath(QStringLiteral("info.txt")));
+                    },
+                    Auswahl);
                 QTest::mouseClick(Fenster.OKBottomDlg_drucken_oder_speichern->Button_speichern, Qt::LeftButton);
             });
             QTest::mouseClick(Fenster.Frame_RTF_Text_mit_drucken_Laden11->Button_drucken_und_laden, Qt::LeftButton);
             // The second dialog starts in the proposed folder again, not where the first one ended.
             QCOMPARE(Ordner_beim_zweiten, Speicher_Ordner_vorschlagen());
         }
-        QCOMPARE(Alles_unter_Home(), (QStringList{QStringLiteral("Protokoll_zum_Tarvo.txt"), QStringLiteral("info.txt")}));
-        QVERIFY(Datei_lesen(QDir(Home).filePath(QStringLiteral("info.txt"))).startsWith(" Informationen zum Tarvo\r\n"));
+        QCOMPARE(Alles_unter_Home(),
+                 (QStringList{QStringLiteral("Protokoll_zum_Tarvo.txt"), QStringLiteral("info.txt")}));
+        QVERIFY(
+            Datei_lesen(QDir(Home).filePath(QStringLiteral("info.txt"))).startsWith(" Informationen zum Tarvo\r\n"));
     }
 };
 

@@ -32,10 +32,12 @@ class Test_Speichern_Datentraeger : public QObject
         if (Antworten.isEmpty())
             return;
         const auto Erste = Antworten.takeFirst();
-        Beim_naechsten_Dialog([Erste, Antworten](QWidget *D) {
-            Der_Reihe_nach(Antworten, D);
-            Erste(D);
-        }, Vorher);
+        Beim_naechsten_Dialog(
+            [Erste, Antworten](QWidget *D) {
+                Der_Reihe_nach(Antworten, D);
+                Erste(D);
+            },
+            Vorher);
     }
 
     // Runs one save to Pfad; returns the failure message, where one is expected.
@@ -47,9 +49,9 @@ class Test_Speichern_Datentraeger : public QObject
             if (Art == QStringLiteral("Dokument"))
                 QTest::mouseClick(Auswahl_Dokument.Button_speichern, Qt::LeftButton);
             else
-                QTest::mouseClick(Art == QStringLiteral("Protokoll")   ? Auswahl.Btn_Protokoll_speichern
-                                  : Art == QStringLiteral("Statistik") ? Auswahl.Btn_Auswertung_speichern
-                                                                       : Auswahl.Btn_Auswertung_Protokoll_speichern,
+                QTest::mouseClick(Art == QStringLiteral("Protokoll")       ? Auswahl.Btn_Protokoll_speichern
+                                      : Art == QStringLiteral("Statistik") ? Auswahl.Btn_Auswertung_speichern
+                                                                           : Auswahl.Btn_Auswertung_Protokoll_speichern,
                                   Qt::LeftButton);
         };
         Antworten << [Pfad](QWidget *D) { Speichern_unter(D, Pfad); };
@@ -107,7 +109,8 @@ private slots:
             Platte.Fuellen();
 
         const QString Meldung = Speichern(Art, Pfad, true);
-        QCOMPARE(Meldung, Speicherfehler_Meldung(Pfad, QStringLiteral("Auf dem Datenträger ist nicht mehr genug Platz frei.")));
+        QCOMPARE(Meldung,
+                 Speicherfehler_Meldung(Pfad, QStringLiteral("Auf dem Datenträger ist nicht mehr genug Platz frei.")));
         QCOMPARE(Datei_lesen(Pfad), QByteArray("alt\r\n"));
 
         Platte.Leeren();
@@ -115,7 +118,8 @@ private slots:
         QCOMPARE(Speichern(Art, Pfad, false), QString());
         const QByteArray Neu = Datei_lesen(Pfad);
         QVERIFY2(Neu.size() > 20 && Neu.endsWith("\r\n"), Neu.constData());
-        QCOMPARE(QDir(Platte.Ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{Art + QStringLiteral(".txt")});
+        QCOMPARE(QDir(Platte.Ordner.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{Art + QStringLiteral(".txt")});
     }
 };
 

@@ -51,19 +51,22 @@ void melden(const QString &Text)
 // Until the window manager has framed the window and it stays where it is.
 void ruhig_warten(QWidget *Fenster)
 {
-    static_cast<void>(QTest::qWaitFor([Fenster] { return Fenster->windowHandle() && Fenster->windowHandle()->isExposed(); }, 5000));
+    static_cast<void>(
+        QTest::qWaitFor([Fenster] { return Fenster->windowHandle() && Fenster->windowHandle()->isExposed(); }, 5000));
     static_cast<void>(QTest::qWaitFor([Fenster] { return !Fenster->windowHandle()->frameMargins().isNull(); }, 2000));
     QRect vorher;
     QElapsedTimer Uhr;
     Uhr.start();
-    static_cast<void>(QTest::qWaitFor([&] {
-        const QRect jetzt = Fenster->frameGeometry();
-        if (jetzt != vorher) {
-            vorher = jetzt;
-            Uhr.restart();
-        }
-        return Uhr.elapsed() > 300;
-    }, 5000));
+    static_cast<void>(QTest::qWaitFor(
+        [&] {
+            const QRect jetzt = Fenster->frameGeometry();
+            if (jetzt != vorher) {
+                vorher = jetzt;
+                Uhr.restart();
+            }
+            return Uhr.elapsed() > 300;
+        },
+        5000));
 }
 
 // The script measures the window, then the program goes on.
@@ -91,8 +94,12 @@ void Reiter_pruefen(TReiter_Leiste *Leiste, const QString &Seite)
         const QString Name = Reiter->text(QAccessible::Name);
         const QRect R = Reiter->rect();
         const QRect lokal(Leiste->mapFromGlobal(R.topLeft()), R.size());
-        const QString Wo = QStringLiteral("%1: tab \"%2\" at %3,%4 %5x%6").arg(Seite, Name)
-            .arg(R.x()).arg(R.y()).arg(R.width()).arg(R.height());
+        const QString Wo = QStringLiteral("%1: tab \"%2\" at %3,%4 %5x%6")
+                               .arg(Seite, Name)
+                               .arg(R.x())
+                               .arg(R.y())
+                               .arg(R.width())
+                               .arg(R.height());
         if (Reiter->role() != QAccessible::PageTab || Name != Leiste->tabText(i))
             melden(Wo + QStringLiteral(" is no page tab named by its caption"));
         if (R.width() < Leiste->fontMetrics().horizontalAdvance(Name))
@@ -160,7 +167,8 @@ int main(int argc, char *argv[])
         if (Fenster.frameGeometry() != Rahmen)
             melden(QStringLiteral("choice %1 of the detailed evaluation resized the window").arg(Wahl));
         pruefen_lassen(Wahl == 0 ? QStringLiteral("Hauptfenster_mit_Auswertung")
-                                 : QStringLiteral("Hauptfenster_ohne_Auswertung"), &Fenster);
+                                 : QStringLiteral("Hauptfenster_ohne_Auswertung"),
+                       &Fenster);
     }
     Antwortfeld_pruefen(Uebung->MaskEdit_Schuelerloesung, QStringLiteral("with the detailed evaluation"));
 
@@ -184,7 +192,8 @@ int main(int argc, char *argv[])
     Seiten->setCurrentWidget(Auswertung->TabSheet_Protokoll);
     Dialog_pruefen(QStringLiteral("Protokoll_Statistik"),
                    [&] { Auswertung->Button_Protokoll_Statistik_drucken_speichern->click(); });
-    Dialog_pruefen(QStringLiteral("Hinweis_nach_Sequenz_24"), [&] { Auswertung->Grundwerte_Tabelle_zuruecksetzen(true); });
+    Dialog_pruefen(QStringLiteral("Hinweis_nach_Sequenz_24"),
+                   [&] { Auswertung->Grundwerte_Tabelle_zuruecksetzen(true); });
     Dialog_pruefen(QStringLiteral("Info"), [&] { Fenster.Impressum1->trigger(); });
     Dialog_pruefen(QStringLiteral("Fehlermeldung"), [&] { Fenster.Dialog_Fehlermeldung_1->exec(); });
     Dialog_pruefen(QStringLiteral("Fehlerbericht"), [] { Fehler_melden(QStringLiteral("Prüfung")); });

@@ -51,8 +51,10 @@ private slots:
                  QStringLiteral("Lösungsschritt 3: Regeln zur Addition anwenden"));
         QCOMPARE(Loesungsschritt_Name(1, QStringLiteral("Aufgabe")), QStringLiteral("Lösungsschritt 1: Aufgabe"));
         // The design-time heading and runs of alignment blanks.
-        QCOMPARE(Loesungsschritt_Name(2, QStringLiteral("Überschrift:")), QStringLiteral("Lösungsschritt 2: Überschrift"));
-        QCOMPARE(Loesungsschritt_Name(2, QStringLiteral("  Summe    berechnen ")), QStringLiteral("Lösungsschritt 2: Summe berechnen"));
+        QCOMPARE(Loesungsschritt_Name(2, QStringLiteral("Überschrift:")),
+                 QStringLiteral("Lösungsschritt 2: Überschrift"));
+        QCOMPARE(Loesungsschritt_Name(2, QStringLiteral("  Summe    berechnen ")),
+                 QStringLiteral("Lösungsschritt 2: Summe berechnen"));
         QCOMPARE(Loesungsschritt_Name(4, QString()), QStringLiteral("Lösungsschritt 4"));
         QCOMPARE(Loesungsschritt_Teil_Name(2, QStringLiteral("Zahl")), QStringLiteral("Lösungsschritt 2, Zahl"));
         QVERIFY(Loesungsschritt_Beschreibung(false).isEmpty());
@@ -69,7 +71,8 @@ private slots:
         QCOMPARE(Tabelle_Reiter_Name(0), QStringLiteral("1. Statistik: Grundwerte"));
         QCOMPARE(Tabelle_Reiter_Name(4), QStringLiteral("5. Statistik: alle Werte zusammen"));
         QVERIFY(Tabelle_Reiter_Name(5).isEmpty());
-        QCOMPARE(Dokument_Name(QStringLiteral("Informationen_zum_Tarvo")), QStringLiteral("Dokument: Informationen zum Tarvo"));
+        QCOMPARE(Dokument_Name(QStringLiteral("Informationen_zum_Tarvo")),
+                 QStringLiteral("Dokument: Informationen zum Tarvo"));
         QCOMPARE(Dokument_Name(QString()), QStringLiteral("Dokument"));
         QCOMPARE(Vorlese_Text(QStringLiteral("leichte            Aufgabe")), QStringLiteral("leichte Aufgabe"));
     }

@@ -45,8 +45,8 @@ private slots:
     {
         QSignalSpy Klicks(Liste, &TListBox::Click);
         QTest::mousePress(Liste->viewport(), Qt::LeftButton, {}, Mitte(0));
-        QMouseEvent Bewegung(QEvent::MouseMove, Mitte(2), Liste->viewport()->mapToGlobal(Mitte(2)),
-                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent Bewegung(QEvent::MouseMove, Mitte(2), Liste->viewport()->mapToGlobal(Mitte(2)), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(Liste->viewport(), &Bewegung);
         QTest::mouseRelease(Liste->viewport(), Qt::LeftButton, {}, Mitte(2));
         QCOMPARE(Liste->currentRow(), 2);

@@ -19,10 +19,13 @@ class Test_PageControl : public QObject
     TReiter_Leiste *Leiste = nullptr;
     QLineEdit *Feld = nullptr;
 
-    const QStringList Beschriftungen = {
-        "Sterne", "1. Statistik: Grundwerte", "2. Statistik: Kategorien bzw. Unterkategorien",
-        "3. Statistik: Kategorien (mit allen Unterkategorien)", "4. Statistik: Unterkategorien (aus allen Kategorien)",
-        "5. Statistik: alle Werte zusammen", "Protokoll"};
+    const QStringList Beschriftungen = {"Sterne",
+                                        "1. Statistik: Grundwerte",
+                                        "2. Statistik: Kategorien bzw. Unterkategorien",
+                                        "3. Statistik: Kategorien (mit allen Unterkategorien)",
+                                        "4. Statistik: Unterkategorien (aus allen Kategorien)",
+                                        "5. Statistik: alle Werte zusammen",
+                                        "Protokoll"};
 
     int unterste_Zeile() const
     {
@@ -68,7 +71,8 @@ private slots:
         const int Zeilen = Leiste->Zeilen();
         Fenster->resize(480, 400);
         QVERIFY(QTest::qWaitFor([&] { return Leiste->Zeilen() > Zeilen; }));
-        QVERIFY(QTest::qWaitFor([&] { return Leiste->height() == Leiste->Zeilen() * Leiste->Reiter_Rechteck(0).height(); }));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return Leiste->height() == Leiste->Zeilen() * Leiste->Reiter_Rechteck(0).height(); }));
     }
 
     void Maus_Tasten_und_Zeile_am_Blatt()

@@ -36,7 +36,10 @@ private slots:
         QCOMPARE(Textdatei_schreiben(Pfad, {QStringLiteral(" Übungssequenz: gelöst"), QString()}), QString());
         QFile Datei(Pfad);
         QVERIFY(Datei.open(QIODevice::ReadOnly));
-        QCOMPARE(Datei.readAll(), QByteArray(" \xDC" "bungssequenz: gel\xF6" "st\r\n\r\n"));
+        QCOMPARE(Datei.readAll(),
+                 QByteArray(" \xDC"
+                            "bungssequenz: gel\xF6"
+                            "st\r\n\r\n"));
     }
 
     void Nicht_darstellbares_Zeichen_schreibt_nichts()

@@ -11,16 +11,16 @@ private slots:
     {
         // seed := seed * 134775813 + 1 mod 2^32; R(n) = (seed * n) >> 32
         Zufall_Startwert_setzen(12345);
-        QCOMPARE(Zufall_R(10), 3u);    // seed 1655067934
-        QCOMPARE(Zufall_R(100), 28u);  // seed 1242767767
-        QCOMPARE(Zufall_R(2), 0u);     // seed 342459380
+        QCOMPARE(Zufall_R(10), 3u);     // seed 1655067934
+        QCOMPARE(Zufall_R(100), 28u);   // seed 1242767767
+        QCOMPARE(Zufall_R(2), 0u);      // seed 342459380
         QCOMPARE(Zufall_R(1000), 553u); // seed 2377737157
     }
 
     void Startwert_null_wird_fortgeschrieben()
     {
         Zufall_Startwert_setzen(0);
-        QCOMPARE(Zufall_R(4294967295u), 0u); // seed 1
+        QCOMPARE(Zufall_R(4294967295u), 0u);     // seed 1
         QCOMPARE(Zufall_R(1u << 31), 67387907u); // seed 134775814
     }
 

@@ -81,15 +81,51 @@ private slots:
     void alle_Bedienelemente_haben_Namen()
     {
         const QList<std::pair<const char *, std::function<QWidget *()>>> Seiten = {
-            {"TF_Tarvo direkt", [] { auto *F = new TF_Tarvo; F->Initialisieren(nullptr); return F; }},
-            {"TF_Tarvo schrittweise", [] { auto *F = new TF_Tarvo; Schrittweise_stellen(*F); return F; }},
+            {"TF_Tarvo direkt",
+             [] {
+                 auto *F = new TF_Tarvo;
+                 F->Initialisieren(nullptr);
+                 return F;
+             }},
+            {"TF_Tarvo schrittweise",
+             [] {
+                 auto *F = new TF_Tarvo;
+                 Schrittweise_stellen(*F);
+                 return F;
+             }},
             {"TF_Sterne_Seite", [] { return new TF_Sterne_Seite; }},
-            {"Tabelle 0", [] { auto *T = new TF_Auswertung_Tabelle_0; T->Tabelle_initialisieren(); return T; }},
-            {"Tabelle 1", [] { auto *T = new TF_Auswertung_Tabelle_1_; T->Tabelle_initialisieren(); return T; }},
-            {"Tabelle 2", [] { auto *T = new TF_Auswertung_Tabelle_2_; T->Tabelle_initialisieren(); return T; }},
-            {"Tabelle 3", [] { auto *T = new TF_Auswertung_Tabelle_3_; T->Tabelle_initialisieren(); return T; }},
-            {"Tabelle 4", [] { auto *T = new TF_Auswertung_Tabelle_4_; T->Tabelle_initialisieren(); return T; }},
-            {"Dokument", [] {
+            {"Tabelle 0",
+             [] {
+                 auto *T = new TF_Auswertung_Tabelle_0;
+                 T->Tabelle_initialisieren();
+                 return T;
+             }},
+            {"Tabelle 1",
+             [] {
+                 auto *T = new TF_Auswertung_Tabelle_1_;
+                 T->Tabelle_initialisieren();
+                 return T;
+             }},
+            {"Tabelle 2",
+             [] {
+                 auto *T = new TF_Auswertung_Tabelle_2_;
+                 T->Tabelle_initialisieren();
+                 return T;
+             }},
+            {"Tabelle 3",
+             [] {
+                 auto *T = new TF_Auswertung_Tabelle_3_;
+                 T->Tabelle_initialisieren();
+                 return T;
+             }},
+            {"Tabelle 4",
+             [] {
+                 auto *T = new TF_Auswertung_Tabelle_4_;
+                 T->Tabelle_initialisieren();
+                 return T;
+             }},
+            {"Dokument",
+             [] {
                  auto *D = new TFrame_RTF_Text_mit_drucken_Laden1;
                  D->Einrichten(QStringLiteral("Informationen_zum_Tarvo"), true, 1);
                  return D;
@@ -129,7 +165,9 @@ private slots:
         QCOMPARE(Name(S->Panel1), QStringLiteral("Lösungsschritt %1: ").arg(n) + S->Panel2->Caption());
         QCOMPARE(Zugang(S->Panel1)->role(), QAccessible::Button);
         QVERIFY(Zugang(S->Panel1)->text(QAccessible::Description).contains(QStringLiteral("Leertaste")));
-        QCOMPARE(Name(S->F_Ganzform_ohne_VZ1->Edit1), QStringLiteral("Lösungsschritt %1, ").arg(n) + (S->F_Ganzform_ohne_VZ2->isHidden() ? QStringLiteral("Zahl") : QStringLiteral("erste Zahl")));
+        QCOMPARE(Name(S->F_Ganzform_ohne_VZ1->Edit1),
+                 QStringLiteral("Lösungsschritt %1, ").arg(n)
+                     + (S->F_Ganzform_ohne_VZ2->isHidden() ? QStringLiteral("Zahl") : QStringLiteral("erste Zahl")));
 
         // Assistive technology can uncover the row by its press action.
         auto *Aktionen = Zugang(S->Panel1)->actionInterface();
@@ -173,11 +211,14 @@ private slots:
         TDlg_Protokoll_Auswertung_speichern_drucken D;
         D.show();
         QVERIFY(QTest::qWaitForWindowActive(&D));
-        const QStringList Vorwaerts = {
-            QStringLiteral("Btn_Protokoll_drucken"), QStringLiteral("Btn_Auswertung_drucken"),
-            QStringLiteral("Btn_Auswertung_Protokoll_drucken"), QStringLiteral("Btn_Protokoll_speichern"),
-            QStringLiteral("Btn_Auswertung_speichern"), QStringLiteral("Btn_Auswertung_Protokoll_speichern"),
-            QStringLiteral("CancelBtn"), QStringLiteral("Btn_Protokoll_drucken")};
+        const QStringList Vorwaerts = {QStringLiteral("Btn_Protokoll_drucken"),
+                                       QStringLiteral("Btn_Auswertung_drucken"),
+                                       QStringLiteral("Btn_Auswertung_Protokoll_drucken"),
+                                       QStringLiteral("Btn_Protokoll_speichern"),
+                                       QStringLiteral("Btn_Auswertung_speichern"),
+                                       QStringLiteral("Btn_Auswertung_Protokoll_speichern"),
+                                       QStringLiteral("CancelBtn"),
+                                       QStringLiteral("Btn_Protokoll_drucken")};
         QCOMPARE(Objektnamen(Tab_Weg(D.Btn_Protokoll_drucken, 8)), Vorwaerts);
         QStringList Rueckwaerts = Vorwaerts;
         std::reverse(Rueckwaerts.begin(), Rueckwaerts.end());

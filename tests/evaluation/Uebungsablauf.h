@@ -12,7 +12,8 @@ struct TUebungsablauf
 
     void einstellen(std::uint8_t op, std::uint8_t g)
     {
-        Folgen = Ablauf.Einstellungen_aendern(Code_von_Nummer<TRechenart>(op), Code_von_Nummer<TSchwierigkeitsgrad>(g)).Auswertung;
+        Folgen = Ablauf.Einstellungen_aendern(Code_von_Nummer<TRechenart>(op), Code_von_Nummer<TSchwierigkeitsgrad>(g))
+                     .Auswertung;
     }
 
     void antworten(bool richtig)

@@ -29,8 +29,10 @@ QStringList Zeile(std::initializer_list<const char *> Texte)
 }
 
 const QString Gleich80(80, u'=');
-const QString Kopf_Per = QStringLiteral("           Kat|   UKat| Per|  An|  A+|  A-|       A+%|  Pn|  P+|  P-|       P+%|");
-const QString Kopf_PD = QStringLiteral("           Kat|   UKat|  PD|  An|  A+|  A-|       A+%|  Pn|  P+|  P-|       P+%|");
+const QString Kopf_Per =
+    QStringLiteral("           Kat|   UKat| Per|  An|  A+|  A-|       A+%|  Pn|  P+|  P-|       P+%|");
+const QString Kopf_PD =
+    QStringLiteral("           Kat|   UKat|  PD|  An|  A+|  A-|       A+%|  Pn|  P+|  P-|       P+%|");
 const QString Anzahl_Praefix =
     QStringLiteral("   Prozentzahl: Anzahl richtig gelöster Aufgaben / Anzahl gestellter Aufgaben : ");
 const QString Punkte_Praefix =
@@ -64,9 +66,10 @@ private slots:
             QStringLiteral(" P+%; Prozentzahl: Anzahl erreichter       Punkte   / Anzahl erreichbarer Punkte"),
         };
         QStringList Erwartet = Legende;
-        Erwartet << Gleich80 << QStringLiteral(" 2. Statistik: Kategorien und Unterkategorien:  ") << Kopf_Per << Gleich80
-                 << Gleich80 << QStringLiteral(" 3. Statistik: Kategorien (mit allen Unterkategorien):  ") << Kopf_PD << Gleich80
-                 << Gleich80 << QStringLiteral(" 4. Statistik: Unterkategorien (aus allen Kategorien):  ") << Kopf_PD << Gleich80
+        Erwartet << Gleich80 << QStringLiteral(" 2. Statistik: Kategorien und Unterkategorien:  ") << Kopf_Per
+                 << Gleich80 << Gleich80 << QStringLiteral(" 3. Statistik: Kategorien (mit allen Unterkategorien):  ")
+                 << Kopf_PD << Gleich80 << Gleich80
+                 << QStringLiteral(" 4. Statistik: Unterkategorien (aus allen Kategorien):  ") << Kopf_PD << Gleich80
                  << Gleich80 << QStringLiteral(" 5 Statistik: alle Werte zusammen:  ") << Kopf_PD << Gleich80
                  << Gleich80;
         QCOMPARE(Kopf_Per.size(), 80);
@@ -98,10 +101,11 @@ private slots:
     void lange_Zelltexte_verlaengern_die_Zeile()
     {
         // Only column 3 decides whether a row is written; an empty text is not "0".
-        const QStringList Zellen = Zeile({"Division", "schwer", "12.345", "12345", "1", "0", "100.00 %",
-                                          "9", "9", "0", "1234567.00 %"});
+        const QStringList Zellen =
+            Zeile({"Division", "schwer", "12.345", "12345", "1", "0", "100.00 %", "9", "9", "0", "1234567.00 %"});
         const QString Z = Statistik_Zeile(Zellen);
-        QCOMPARE(Z, QStringLiteral("      Division| schwer|12.345|12345|   1|   0|  100.00 %|   9|   9|   0|1234567.00 %|"));
+        QCOMPARE(
+            Z, QStringLiteral("      Division| schwer|12.345|12345|   1|   0|  100.00 %|   9|   9|   0|1234567.00 %|"));
         const QStringList T = Statistik_Text_erstellen({Zellen, Zeile({"a", "b", "c", "0"})}, {}, {}, {});
         QCOMPARE(T.at(17), Z);
         QCOMPARE(T.at(18), Gleich80);
@@ -128,9 +132,12 @@ private slots:
         QCOMPARE(*T2.Einstellung_Caption, QStringLiteral("   gerade benutzte Einstellung:     Addition      "));
 
         const TKategorie_Tabelle &K3 = Kategorie_Tabelle(3);
-        QCOMPARE(Kategorie_Zeile(K3, 3, S), Zeile({"alle", "leicht", "1.00", "2", "1", "1", "50.00 %", "2", "1", "1", "50.00 %"}));
-        QCOMPARE(Kategorie_Zeile(K3, 4, S), Zeile({"alle", "mittel", "0.00", "0", "0", "0", "100.00 %", "0", "0", "0", "100.00 %"}));
-        QCOMPARE(Kategorie_Zeile(K3, 5, S), Zeile({"alle", "schwer", "3.00", "1", "1", "0", "100.00 %", "3", "3", "0", "100.00 %"}));
+        QCOMPARE(Kategorie_Zeile(K3, 3, S),
+                 Zeile({"alle", "leicht", "1.00", "2", "1", "1", "50.00 %", "2", "1", "1", "50.00 %"}));
+        QCOMPARE(Kategorie_Zeile(K3, 4, S),
+                 Zeile({"alle", "mittel", "0.00", "0", "0", "0", "100.00 %", "0", "0", "0", "100.00 %"}));
+        QCOMPARE(Kategorie_Zeile(K3, 5, S),
+                 Zeile({"alle", "schwer", "3.00", "1", "1", "0", "100.00 %", "3", "3", "0", "100.00 %"}));
 
         // Table 1 keeps its fixed points text in column 2.
         QCOMPARE(Kategorie_Zeile(Kategorie_Tabelle(1), 5, S),
@@ -190,8 +197,9 @@ private slots:
                  Zeile({"Multiplikation", "mittel", "6", "3", "2", "1", "66.67 %", "18", "12", "6", "66.67 %"}));
         QCOMPARE(Tabelle_0_Einstellung_Caption(A.Stand.Listenwerte),
                  QStringLiteral("   gerade benutzte Einstellung:     Multiplikation mittel"));
-        QCOMPARE(Tabelle_0_Prozent_Caption(A.Stand.Listenwerte),
-                 QStringLiteral("   Prozentzahl : Anzahl richtig gelöster Aufgaben / Anzahl gestellter Aufgaben : 66.67 %"));
+        QCOMPARE(
+            Tabelle_0_Prozent_Caption(A.Stand.Listenwerte),
+            QStringLiteral("   Prozentzahl : Anzahl richtig gelöster Aufgaben / Anzahl gestellter Aufgaben : 66.67 %"));
 
         QCOMPARE(Tabelle_0_Beschreibung().size(), 18);
         QCOMPARE(Tabelle_0_Beschreibung().at(1), QString(42, u'-'));
@@ -209,7 +217,8 @@ private slots:
             QCOMPARE(B.last(), Strich);
         }
         QCOMPARE(Kategorie_Tabelle(1).Beschreibung.at(5),
-                 QStringLiteral("so werden diese zusammengefasst in der Kategorie \"Addition mit Schwierigkeitsgrad leicht\"."));
+                 QStringLiteral(
+                     "so werden diese zusammengefasst in der Kategorie \"Addition mit Schwierigkeitsgrad leicht\"."));
     }
 };
 

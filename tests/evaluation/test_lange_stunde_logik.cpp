@@ -25,7 +25,8 @@ private slots:
         bool alle_kodierbar = true;
 
         auto einstellen = [&](int op, int g) {
-            const TEinstellungs_Folgen W = Ablauf.Einstellungen_aendern(Code_von_Nummer<TRechenart>(op), Code_von_Nummer<TSchwierigkeitsgrad>(g));
+            const TEinstellungs_Folgen W =
+                Ablauf.Einstellungen_aendern(Code_von_Nummer<TRechenart>(op), Code_von_Nummer<TSchwierigkeitsgrad>(g));
             Umbrueche += W.Grundwerte_neu_beginnen;
             Leerzeilen += W.Leerzeile_faellig;
             Z.einstellen(op, g);

@@ -53,10 +53,19 @@ private slots:
         for (int i : {0, 4, 9, 11})
             QCOMPARE(Zeilen[i], QString());
         QCOMPARE(Zeilen[8], QStringLiteral("  ") + QString(117, u'_'));
-        QCOMPARE(Zeilen[1], QStringLiteral("  Wollen Sie das Protokoll                   drucken:   Drücken Sie den Schalter \"Protokoll               drucken\""));
-        QCOMPARE(Zeilen[3], QStringLiteral("  Wollen Sie das Protokoll und die Statistik drucken:   Drücken Sie den Schalter \"Protokoll und Statistik drucken\""));
-        QCOMPARE(Zeilen[6], QStringLiteral("  Wollen Sie die Statistik                   speichern: Drücken Sie den Schalter \"Statistik               speichern\""));
-        QCOMPARE(Zeilen[10], QStringLiteral("  Wollen Sie abbrechen                                 : Drücken Sie den Schalter \"Abbrechen\""));
+        QCOMPARE(Zeilen[1],
+                 QStringLiteral("  Wollen Sie das Protokoll                   drucken:   Drücken Sie den Schalter "
+                                "\"Protokoll               drucken\""));
+        QCOMPARE(Zeilen[3],
+                 QStringLiteral("  Wollen Sie das Protokoll und die Statistik drucken:   Drücken Sie den Schalter "
+                                "\"Protokoll und Statistik drucken\""));
+        QCOMPARE(Zeilen[6],
+                 QStringLiteral("  Wollen Sie die Statistik                   speichern: Drücken Sie den Schalter "
+                                "\"Statistik               speichern\""));
+        QCOMPARE(
+            Zeilen[10],
+            QStringLiteral(
+                "  Wollen Sie abbrechen                                 : Drücken Sie den Schalter \"Abbrechen\""));
         // The box shows every line, the leading empty one included.
         QCOMPARE(Zeilen_der_Box(Dialog.RichEdit1), Zeilen);
         QCOMPARE(Dialog.size(), QSize(982, 292));
@@ -89,7 +98,12 @@ private slots:
         bool Weiterer_Dialog = false, geprueft = false;
         Beim_naechsten_Dialog([&](QWidget *D) {
             QTest::keyClick(D, Qt::Key_Escape);
-            QTimer::singleShot(50, [&] { Weiterer_Dialog = QApplication::activeModalWidget() != nullptr; if (Weiterer_Dialog) QApplication::activeModalWidget()->close(); geprueft = true; });
+            QTimer::singleShot(50, [&] {
+                Weiterer_Dialog = QApplication::activeModalWidget() != nullptr;
+                if (Weiterer_Dialog)
+                    QApplication::activeModalWidget()->close();
+                geprueft = true;
+            });
         });
         Ausgabe->Button_Protokoll_Statistik_drucken_speichernClick();
         // The check runs after the dialog has closed; the locals must outlive it.
@@ -115,10 +129,12 @@ private slots:
         // leave ink across about 97 mm of the page.
         // The PDF printer writes its file bit by bit: wait until the page renders.
         TTinte Tinte;
-        QVERIFY(QTest::qWaitFor([&] {
-            const QString Papier = Ausgabe_des_PDF_Druckers(Auftrag_Protokoll, Beginn);
-            return !Papier.isEmpty() && (Tinte = Tinte_der_Seite(Papier, 1)).Anteil > 0;
-        }, 20000));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                const QString Papier = Ausgabe_des_PDF_Druckers(Auftrag_Protokoll, Beginn);
+                return !Papier.isEmpty() && (Tinte = Tinte_der_Seite(Papier, 1)).Anteil > 0;
+            },
+            20000));
         QVERIFY2(Tinte.Umriss_mm.width() > 90 && Tinte.Umriss_mm.height() > 8,
                  qPrintable(QStringLiteral("%1 x %2 mm").arg(Tinte.Umriss_mm.width()).arg(Tinte.Umriss_mm.height())));
     }
@@ -128,12 +144,14 @@ private slots:
         QTemporaryDir Ordner;
         QString Vorschlag, Ordner_Vorschlag;
         Beim_naechsten_Dialog([&](QWidget *Auswahl) {
-            Beim_naechsten_Dialog([&](QWidget *Speichern) {
-                auto *D = qobject_cast<QFileDialog *>(Speichern);
-                Vorschlag = D->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
-                Ordner_Vorschlag = D->directory().absolutePath();
-                D->reject();
-            }, Auswahl);
+            Beim_naechsten_Dialog(
+                [&](QWidget *Speichern) {
+                    auto *D = qobject_cast<QFileDialog *>(Speichern);
+                    Vorschlag = D->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+                    Ordner_Vorschlag = D->directory().absolutePath();
+                    D->reject();
+                },
+                Auswahl);
             QTest::mouseClick(Dialog.Btn_Protokoll_speichern, Qt::LeftButton);
         });
         Ausgabe->Button_Protokoll_Statistik_drucken_speichernClick();
@@ -146,10 +164,13 @@ private slots:
     {
         QTemporaryDir Ordner;
         const QByteArray Protokoll_Bytes = " ===================================================\r\n"
-                                           " Protokoll zur \xDC" "bung : Tarvo :\r\n"
+                                           " Protokoll zur \xDC"
+                                           "bung : Tarvo :\r\n"
                                            " ===================================================\r\n\r\n";
-        const QByteArray Statistik_Bytes = QByteArray(73, '=') + "\r\n Auswertung der Statistischen Daten:\r\n"
-                                           " A+: Anzahl richtig gel\xF6" "ster Aufgaben\r\n";
+        const QByteArray Statistik_Bytes = QByteArray(73, '=')
+            + "\r\n Auswertung der Statistischen Daten:\r\n"
+              " A+: Anzahl richtig gel\xF6"
+              "ster Aufgaben\r\n";
 
         // A name without extension gets .txt.
         Waehlen_und_speichern(Dialog.Btn_Protokoll_speichern, Ordner.filePath(QStringLiteral("p")));
@@ -169,7 +190,8 @@ private slots:
 
     void Vorgeschlagener_Name_im_Programmordner()
     {
-        const QString Pfad = QDir(Speicher_Ordner_vorschlagen()).filePath(QStringLiteral("Protokoll_und_Statistik_zum_Tarvo.txt"));
+        const QString Pfad =
+            QDir(Speicher_Ordner_vorschlagen()).filePath(QStringLiteral("Protokoll_und_Statistik_zum_Tarvo.txt"));
         QFile::remove(Pfad);
         Beim_naechsten_Dialog([&](QWidget *Auswahl) {
             Beim_naechsten_Dialog([](QWidget *Speichern) { static_cast<QDialog *>(Speichern)->accept(); }, Auswahl);
@@ -188,8 +210,10 @@ private slots:
     {
         QTest::addColumn<QString>("Name");
         QTest::addColumn<QString>("Grund");
-        QTest::newRow("zu langer Name") << QString(300, u'n') + QStringLiteral(".txt") << QStringLiteral("Der Dateiname ist zu lang oder nicht erlaubt.");
-        QTest::newRow("fehlender Ordner") << QStringLiteral("fehlt/p.txt") << QStringLiteral("Den Ordner gibt es nicht.");
+        QTest::newRow("zu langer Name") << QString(300, u'n') + QStringLiteral(".txt")
+                                        << QStringLiteral("Der Dateiname ist zu lang oder nicht erlaubt.");
+        QTest::newRow("fehlender Ordner")
+            << QStringLiteral("fehlt/p.txt") << QStringLiteral("Den Ordner gibt es nicht.");
     }
 
     void Unmoegliches_Ziel_im_Dialog_beantwortet()
@@ -200,17 +224,21 @@ private slots:
         QString Meldung;
         bool noch_offen = false;
         Beim_naechsten_Dialog([&](QWidget *Auswahl) {
-            Beim_naechsten_Dialog([&](QWidget *Speichern) {
-                Beim_naechsten_Dialog([&](QWidget *Box) {
-                    Meldung = Box->objectName() + u':' + qobject_cast<QMessageBox *>(Box)->text();
-                    static_cast<QDialog *>(Box)->accept();
-                }, Speichern);
-                // Typed by the pupil into the name field.
-                Speichern->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(Ordner.filePath(Name));
-                static_cast<QDialog *>(Speichern)->accept();
-                noch_offen = Speichern->isVisible();
-                static_cast<QDialog *>(Speichern)->reject();
-            }, Auswahl);
+            Beim_naechsten_Dialog(
+                [&](QWidget *Speichern) {
+                    Beim_naechsten_Dialog(
+                        [&](QWidget *Box) {
+                            Meldung = Box->objectName() + u':' + qobject_cast<QMessageBox *>(Box)->text();
+                            static_cast<QDialog *>(Box)->accept();
+                        },
+                        Speichern);
+                    // Typed by the pupil into the name field.
+                    Speichern->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(Ordner.filePath(Name));
+                    static_cast<QDialog *>(Speichern)->accept();
+                    noch_offen = Speichern->isVisible();
+                    static_cast<QDialog *>(Speichern)->reject();
+                },
+                Auswahl);
             QTest::mouseClick(Dialog.Btn_Protokoll_speichern, Qt::LeftButton);
         });
         Ausgabe->Button_Protokoll_Statistik_drucken_speichernClick();

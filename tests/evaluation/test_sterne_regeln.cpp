@@ -54,11 +54,12 @@ private slots:
         QTest::newRow("mittel r r f open") << 2 << "rrf" << QList<B>{B::offen, B::offen, B::offen} << 0 << "1 / 3";
         QTest::newRow("schwer two wrong allowed")
             << 3 << "rfrfr" << QList<B>{B::offen, B::offen, B::offen, B::offen, B::Smily} << 1 << "0 / 0";
-        QTest::newRow("schwer third wrong") << 3 << "fffrr" << QList<B>{B::offen, B::offen, B::verfehlt, B::offen, B::offen}
-                                            << 0 << "0 / 2";
-        QTest::newRow("leicht three blocks") << 1 << "rrrfrrrrf"
-            << QList<B>{B::offen, B::offen, B::Smily, B::offen, B::offen, B::Smily, B::offen, B::offen, B::Smily}
-            << 3 << "0 / 0";
+        QTest::newRow("schwer third wrong")
+            << 3 << "fffrr" << QList<B>{B::offen, B::offen, B::verfehlt, B::offen, B::offen} << 0 << "0 / 2";
+        QTest::newRow("leicht three blocks")
+            << 1 << "rrrfrrrrf"
+            << QList<B>{B::offen, B::offen, B::Smily, B::offen, B::offen, B::Smily, B::offen, B::offen, B::Smily} << 3
+            << "0 / 0";
     }
     void Bloecke()
     {
@@ -71,8 +72,8 @@ private slots:
         TAuswertungs_Stand Stand = neuer_Stand();
         QCOMPARE(antworten(Stand, Grad, Folge.toLatin1().constData()), erwartet);
         QCOMPARE(int(Stand.Sterne.Anzahl_Smily[Grad - 1]), Smileys);
-        QVERIFY2(Sterne_Ueberschrift_mit_Stand(Stand.Sterne, Grad).endsWith(
-                     QStringLiteral("Nicht gelöste Aufgaben: ") + Ende_Ueberschrift),
+        QVERIFY2(Sterne_Ueberschrift_mit_Stand(Stand.Sterne, Grad)
+                     .endsWith(QStringLiteral("Nicht gelöste Aufgaben: ") + Ende_Ueberschrift),
                  qPrintable(Sterne_Ueberschrift_mit_Stand(Stand.Sterne, Grad)));
         // Other difficulties keep their zero counters.
         for (int k = 1; k <= 3; ++k) {
@@ -127,16 +128,20 @@ private slots:
     void Ueberschriften()
     {
         QCOMPARE(Sterne_Ueberschrift(1),
-                 QStringLiteral("  Schwierigkeitsgrad: leicht: Für je 3 Aufgaben mit mindestens 2 Richtigen erhält man ein Achtungszeichen."));
+                 QStringLiteral("  Schwierigkeitsgrad: leicht: Für je 3 Aufgaben mit mindestens 2 Richtigen erhält man "
+                                "ein Achtungszeichen."));
         QCOMPARE(Sterne_Ueberschrift(2),
-                 QStringLiteral("  Schwierigkeitsgrad: mittel: Für je 4 Aufgaben mit mindestens 3 Richtigen erhält man ein Achtungszeichen."));
+                 QStringLiteral("  Schwierigkeitsgrad: mittel: Für je 4 Aufgaben mit mindestens 3 Richtigen erhält man "
+                                "ein Achtungszeichen."));
         QCOMPARE(Sterne_Ueberschrift(3),
-                 QStringLiteral("  Schwierigkeitsgrad: schwer: Für je 5 Aufgaben mit mindestens 3 Richtigen erhält man ein Achtungszeichen."));
+                 QStringLiteral("  Schwierigkeitsgrad: schwer: Für je 5 Aufgaben mit mindestens 3 Richtigen erhält man "
+                                "ein Achtungszeichen."));
         TAuswertungs_Stand Stand = neuer_Stand();
         antworten(Stand, 2, "rrf");
-        QCOMPARE(Sterne_Ueberschrift_mit_Stand(Stand.Sterne, 2),
-                 QStringLiteral("  Schwierigkeitsgrad: mittel: Für je 4 Aufgaben mit mindestens 3 Richtigen erhält man ein "
-                                "Achtungszeichen. Nicht gelöste Aufgaben: 1 / 3"));
+        QCOMPARE(
+            Sterne_Ueberschrift_mit_Stand(Stand.Sterne, 2),
+            QStringLiteral("  Schwierigkeitsgrad: mittel: Für je 4 Aufgaben mit mindestens 3 Richtigen erhält man ein "
+                           "Achtungszeichen. Nicht gelöste Aufgaben: 1 / 3"));
     }
 };
 

@@ -55,8 +55,9 @@ private slots:
     {
         Seite = std::make_unique<TF_Sterne_Seite>();
         Seite->resize(1240, 740);
-        connect(Seite.get(), &TF_Sterne_Seite::Bild_zeigen_geklickt, this,
-                [this] { Seite->Sterne_aktualisieren(Stand.Sterne, Stand.aktueller_Schwierigkeitsgrad, Ablauf.Sterne_pruefen()); });
+        connect(Seite.get(), &TF_Sterne_Seite::Bild_zeigen_geklickt, this, [this] {
+            Seite->Sterne_aktualisieren(Stand.Sterne, Stand.aktueller_Schwierigkeitsgrad, Ablauf.Sterne_pruefen());
+        });
         Ablauf.Auswertung_initialisieren();
         Seite->Sterne_initialisieren();
         Seite->show();
@@ -76,9 +77,10 @@ private slots:
         QCOMPARE(Seite->RadioGroup_Bild_zeigen->Items(),
                  QStringList({QStringLiteral("Bild zeigen"), QStringLiteral("Bild verdeckt lassen")}));
         QCOMPARE(Seite->RadioGroup_Bild_zeigen->ItemIndex(), 0);
-        QCOMPARE(Seite->RichEdit4->toPlainText().split(u'\n'),
-                 QStringList({QString(), QStringLiteral("  Ist \"Bild zeigen\" eingestellt, so"),
-                              QStringLiteral("  erscheint in jeder Schwieriglkeit nach 3 Smileys ein Teil einer Bildes.")}));
+        QCOMPARE(
+            Seite->RichEdit4->toPlainText().split(u'\n'),
+            QStringList({QString(), QStringLiteral("  Ist \"Bild zeigen\" eingestellt, so"),
+                         QStringLiteral("  erscheint in jeder Schwieriglkeit nach 3 Smileys ein Teil einer Bildes.")}));
         // All six rows stack from 75 to 725 and cover the picture area (86..682).
         QCOMPARE(Seite->Panel_Sterne_1->geometry().top(), 75);
         QCOMPARE(Seite->RichEdit_Sterne_3->geometry().bottom() + 1, 725);
@@ -103,7 +105,8 @@ private slots:
     void Drei_Smileys_leicht_geben_Bild_frei()
     {
         antworten(1, "rfrrrrfrr");
-        const QChar Zeichen = Smily_Darstellung(Stand.Sterne, Schriftart_vorhanden(QStringLiteral("Wingdings"))).Zeichen;
+        const QChar Zeichen =
+            Smily_Darstellung(Stand.Sterne, Schriftart_vorhanden(QStringLiteral("Wingdings"))).Zeichen;
         QCOMPARE(Seite->RichEdit_Sterne_1->toPlainText(), QString(3, Zeichen));
         QVERIFY(Seite->RichEdit_Sterne_2->toPlainText().isEmpty());
         QVERIFY(!Zeile_sichtbar(1));

@@ -50,12 +50,20 @@ struct TTabellen
         const TAuswertung_Folgen &F = A.Folgen;
         T0.Werte_uebernehmen(F.Listenwerte, A.Stand.Statistik, nullptr);
         for (int Nr = 1; Nr <= 4; ++Nr)
-            Kategorien().at(Nr - 1)->Werte_uebernehmen(A.Ablauf.Kategorie_Zeilen(Nr), F.geaenderte_Zeilen[std::size_t(Nr - 1)],
-                                                       A.Stand.aktuelle_Rechenart, A.Stand.aktueller_Schwierigkeitsgrad,
-                                                       F.Anzeigen[std::size_t(Nr - 1)]);
+            Kategorien().at(Nr - 1)->Werte_uebernehmen(
+                A.Ablauf.Kategorie_Zeilen(Nr), F.geaenderte_Zeilen[std::size_t(Nr - 1)], A.Stand.aktuelle_Rechenart,
+                A.Stand.aktueller_Schwierigkeitsgrad, F.Anzeigen[std::size_t(Nr - 1)]);
     }
-    void einstellen(std::uint8_t op, std::uint8_t g) { A.einstellen(op, g); weitergeben(); }
-    void antworten(bool richtig) { A.antworten(richtig); weitergeben(); }
+    void einstellen(std::uint8_t op, std::uint8_t g)
+    {
+        A.einstellen(op, g);
+        weitergeben();
+    }
+    void antworten(bool richtig)
+    {
+        A.antworten(richtig);
+        weitergeben();
+    }
 
     QStringList Statistik_Text()
     {
@@ -92,7 +100,8 @@ private slots:
         T.einstellen(1, 1);
         TStringGrid *G0 = T.T0.StringGrid_Auswertung_0;
         QCOMPARE(G0->Zeile(1).at(6), QStringLiteral("+ gelöst %"));
-        QCOMPARE(G0->Zeile(2), Zeile({"Addition      ", "leicht", "1", "0", "0", "0", "0.00 %", "0", "0", "0", "0.00 %"}));
+        QCOMPARE(G0->Zeile(2),
+                 Zeile({"Addition      ", "leicht", "1", "0", "0", "0", "0.00 %", "0", "0", "0", "0.00 %"}));
         QVERIFY(T.T0.Panel_2->Caption().endsWith(QStringLiteral(": 0.00 %")));
         QCOMPARE(T.T0.ProgressBar_Aufgabendarstellung->value(), 0);
         Auswahl_pruefen(G0, 2, 6);
@@ -108,7 +117,8 @@ private slots:
         QCOMPARE(T.T1.ProgressBar_Anzahl->maximum(), 100);
         QVERIFY(!T.T1.findChild<TPanel *>(QStringLiteral("Panel_Punkte_Ueberschrift")));
 
-        QCOMPARE(T.T2.Datenzeilen().at(0), Zeile({"Addition", "alle", "0.00", "0", "0", "0", "100.00 %", "0", "0", "0", "100.00 %"}));
+        QCOMPARE(T.T2.Datenzeilen().at(0),
+                 Zeile({"Addition", "alle", "0.00", "0", "0", "0", "100.00 %", "0", "0", "0", "100.00 %"}));
         QCOMPARE(T.T2.Panel4->Caption(), QStringLiteral("   gerade benutzte Einstellung:     Addition      "));
         QCOMPARE(T.T2.ProgressBar_Punkte->value(), 0);
         QCOMPARE(T.T3.Panel4->Caption(), QStringLiteral("   gerade benutzte Einstellung:     leicht"));
@@ -126,7 +136,8 @@ private slots:
         T.einstellen(1, 1);
         T.einstellen(4, 3);
         T.antworten(true);
-        QCOMPARE(T.T1.StringGrid1->Zeile(14), Zeile({"Division", "schwer", "9", "1", "1", "0", "100.00 %", "9", "9", "0", "100.00 %"}));
+        QCOMPARE(T.T1.StringGrid1->Zeile(14),
+                 Zeile({"Division", "schwer", "9", "1", "1", "0", "100.00 %", "9", "9", "0", "100.00 %"}));
         QCOMPARE(T.T1.Panel4->Caption(), QStringLiteral("   gerade benutzte Einstellung:     Division       schwer"));
         QCOMPARE(T.T1.Panel3->Caption(), Anzahl_Praefix + QStringLiteral("100.00 %"));
         QCOMPARE(T.T1.ProgressBar_Anzahl->maximum(), 1);
@@ -137,7 +148,8 @@ private slots:
 
         const QStringList S = T.Statistik_Text();
         QCOMPARE(S.size(), 13 + 4 * 5 + 1);
-        QCOMPARE(S.at(17), QStringLiteral("      Division| schwer|   9|   1|   1|   0|  100.00 %|   9|   9|   0|  100.00 %|"));
+        QCOMPARE(S.at(17),
+                 QStringLiteral("      Division| schwer|   9|   1|   1|   0|  100.00 %|   9|   9|   0|  100.00 %|"));
     }
 
     void Tabelle_1_behaelt_Anzeige_bei_neuer_Einstellung()
@@ -179,12 +191,14 @@ private slots:
         T.antworten(false);
         T.antworten(true);
         TStringGrid *G = T.T0.StringGrid_Auswertung_0;
-        QCOMPARE(G->Zeile(2), Zeile({"Multiplikation", "mittel", "6", "3", "2", "1", "66.67 %", "18", "12", "6", "66.67 %"}));
+        QCOMPARE(G->Zeile(2),
+                 Zeile({"Multiplikation", "mittel", "6", "3", "2", "1", "66.67 %", "18", "12", "6", "66.67 %"}));
         QCOMPARE(T.T0.ProgressBar_Aufgabendarstellung->maximum(), 3);
         QCOMPARE(T.T0.ProgressBar_Aufgabendarstellung->value(), 2);
 
         T.einstellen(4, 3);
-        QCOMPARE(G->Zeile(3), Zeile({"Division      ", "schwer", "9", "0", "0", "0", "0.00 %", "0", "0", "0", "0.00 %"}));
+        QCOMPARE(G->Zeile(3),
+                 Zeile({"Division      ", "schwer", "9", "0", "0", "0", "0.00 %", "0", "0", "0", "0.00 %"}));
         QCOMPARE(G->Zelle(2, 0), QStringLiteral("Multiplikation"));
         QCOMPARE(T.T0.ProgressBar_Aufgabendarstellung->value(), 0);
         QCOMPARE(T.T0.Panel1->Caption(), QStringLiteral("   gerade benutzte Einstellung:     Division       schwer"));
@@ -211,7 +225,7 @@ private slots:
         // A key is answered like a click, which also re-applies the bar.
         T.T0.ProgressBar_Aufgabendarstellung->setValue(1);
         const QList<std::pair<int, Qt::KeyboardModifiers>> Tasten = {
-            {Qt::Key_Up, Qt::NoModifier},   {Qt::Key_Right, Qt::NoModifier},  {Qt::Key_PageDown, Qt::NoModifier},
+            {Qt::Key_Up, Qt::NoModifier},   {Qt::Key_Right, Qt::NoModifier},   {Qt::Key_PageDown, Qt::NoModifier},
             {Qt::Key_Home, Qt::NoModifier}, {Qt::Key_Down, Qt::ShiftModifier}, {Qt::Key_End, Qt::ControlModifier}};
         for (TStringGrid *G : {G0, G1})
             for (const auto &[Taste, Umschalt] : Tasten) {
@@ -266,9 +280,10 @@ private slots:
         L.Rechenart_Text = QStringLiteral("Subtraktion   ");
         T.T0.Werte_uebernehmen(L, T.A.Stand.Statistik, nullptr);
         QVERIFY(geschlossen);
-        QCOMPARE(Hinweis, Zeile({" ", "Die vorherigen Übungseinheiten werden nicht mehr angezeigt.",
-                                 "Sie werden aber in der weiteren statistischen Auswertung mit einbezogen.", " ",
-                                 "Sie können die Übungseinheiten im Protokoll einsehen. "}));
+        QCOMPARE(Hinweis,
+                 Zeile({" ", "Die vorherigen Übungseinheiten werden nicht mehr angezeigt.",
+                        "Sie werden aber in der weiteren statistischen Auswertung mit einbezogen.", " ",
+                        "Sie können die Übungseinheiten im Protokoll einsehen. "}));
         QVERIFY(!T.T0.findChild<TDlg_Memo_darstellen1 *>());
         QCOMPARE(G->Zelle(2, 0), QStringLiteral("Subtraktion   "));
         for (int z = 3; z <= 25; ++z)
@@ -328,8 +343,9 @@ private slots:
         T.antworten(true);
         T.T0.Tabelle_zuruecksetzen(false);
         QCOMPARE(T.T0.StringGrid_Auswertung_0->Zeile(2), QStringList(11, QString()));
-        QCOMPARE(T.T0.Panel_2->Caption(),
-                 QStringLiteral("   Prozentzahl : Anzahl richtig gelöster Aufgaben / Anzahl gestellter Aufgaben : ---"));
+        QCOMPARE(
+            T.T0.Panel_2->Caption(),
+            QStringLiteral("   Prozentzahl : Anzahl richtig gelöster Aufgaben / Anzahl gestellter Aufgaben : ---"));
     }
 };
 

@@ -16,12 +16,20 @@ private slots:
         TF_Auswertung F;
         QTabWidget *Seiten = F.findChild<QTabWidget *>("PageControl_Statistik_1");
         QVERIFY(Seiten);
-        const QStringList Namen{"TabSheet1", "TabSheet_2_Tabelle_0", "TabSheet_Statistik_1", "TabSheet_Statistik_2",
-                                "TabSheet_Statistik_3", "TabSheet_Statistik_4", "TabSheet_Protokoll"};
-        const QStringList Titel{"Sterne", "1. Statistik: Grundwerte", "2. Statistik: Kategorien bzw. Unterkategorien",
+        const QStringList Namen{"TabSheet1",
+                                "TabSheet_2_Tabelle_0",
+                                "TabSheet_Statistik_1",
+                                "TabSheet_Statistik_2",
+                                "TabSheet_Statistik_3",
+                                "TabSheet_Statistik_4",
+                                "TabSheet_Protokoll"};
+        const QStringList Titel{"Sterne",
+                                "1. Statistik: Grundwerte",
+                                "2. Statistik: Kategorien bzw. Unterkategorien",
                                 "3. Statistik: Kategorien (mit allen Unterkategorien)",
                                 "4. Statistik: Unterkategorien (aus allen Kategorien)",
-                                "5. Statistik: alle Werte zusammen", "Protokoll"};
+                                "5. Statistik: alle Werte zusammen",
+                                "Protokoll"};
         QCOMPARE(Seiten->count(), 7);
         for (int i = 0; i < 7; ++i) {
             QCOMPARE(Seiten->widget(i)->objectName(), Namen.at(i));

@@ -29,6 +29,8 @@ private slots:
         QTest::addColumn<QString>("Text");
         QTest::addColumn<W>("Wert");
         const W nein = std::nullopt;
+        // The cases read best as rows of a table.
+        // clang-format off
         const struct { const char *Text; W Wert; } Faelle[] = {
             {"7", 7}, {"+7", 7}, {"  7", 7}, {"007", 7}, {"-0", 0}, {"-12", -12}, {"  -005", -5},
             {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"000000000002147483647", 2147483647},
@@ -42,6 +44,7 @@ private slots:
             {"- 7", nein}, {"7-", nein}, {"0x$1", nein}, {"$0x1", nein}, {"1.5", nein}, {"1e3", nein},
             {"\t7", nein}, {"\u0667", nein}, {"$+1", nein},
         };
+        // clang-format on
         for (const auto &F : Faelle)
             QTest::newRow(QByteArray("\"") + F.Text + "\"") << QString::fromUtf8(F.Text) << F.Wert;
     }
@@ -66,13 +69,13 @@ private slots:
         const TBewertung r = Antwort_bewerten(A, -9);
         QVERIFY(r.richtig);
         QCOMPARE(r.Antwort_Text, QStringLiteral("-9"));
-        QCOMPARE(r.Erlaeuterungen, (QStringList{"", " Die alte Aufgabe ist richtig gelöst :", "",
-                                                " (-12) + (3)    = -9"}));
+        QCOMPARE(r.Erlaeuterungen,
+                 (QStringList{"", " Die alte Aufgabe ist richtig gelöst :", "", " (-12) + (3)    = -9"}));
         const TBewertung f = Antwort_bewerten(A, 9);
         QVERIFY(!f.richtig);
-        QCOMPARE(f.Erlaeuterungen, (QStringList{"", " Die alte Aufgabe ist falsch gelöst !", "",
-                                                " gefundene Lösung : (-12) + (3)    = 9",
-                                                " richtige Lösung  : (-12) + (3)    = -9"}));
+        QCOMPARE(f.Erlaeuterungen,
+                 (QStringList{"", " Die alte Aufgabe ist falsch gelöst !", "", " gefundene Lösung : (-12) + (3)    = 9",
+                              " richtige Lösung  : (-12) + (3)    = -9"}));
         // "-0" is judged as 0 against a zero result.
         QVERIFY(Antwort_bewerten(Aufgabe(3, 0, -7), *::Antwort_lesen("-0")).richtig);
     }
@@ -97,8 +100,9 @@ private slots:
         E.Schwierigkeitsgrad = 3;
         const TBewertung L = Antwort_bewerten(Aufgabe(3, -140, -14), -2147483648);
         Antwort_eintragen(E, L.richtig, L.Aufgabe_Text, L.Antwort_Text);
-        QCOMPARE(E.Protokollzeile, QStringLiteral(
-            " Übungssequenz: 3|Division      |schwer| Aufgabe : (-140): (-14)  =    -2147(falsch  gelöst)"));
+        QCOMPARE(E.Protokollzeile,
+                 QStringLiteral(
+                     " Übungssequenz: 3|Division      |schwer| Aufgabe : (-140): (-14)  =    -2147(falsch  gelöst)"));
         QCOMPARE(E.Anzahl_Aufgaben, 2);
         QCOMPARE(E.richtig_geloest, std::uint8_t(0));
     }
@@ -132,11 +136,13 @@ private slots:
 
     void Einstellungszeilen()
     {
-        QCOMPARE(Einstellungs_Zeilen(TRechenart::Division, TSchwierigkeitsgrad::mittel), (QStringList{" Eingestellte Werte:", " -----------------------------------",
-                                                         " Rechenart          : Division",
-                                                         " Schwierigkeitsgrad : mittel : 6 Punkt(e)"}));
-        QCOMPARE(Einstellungs_Zeilen(TRechenart::Subtraktion, TSchwierigkeitsgrad::schwer).at(3), QStringLiteral(" Schwierigkeitsgrad : schwer : 3 Punkt(e)"));
-        QCOMPARE(Einstellungs_Zeilen(TRechenart::Multiplikation, TSchwierigkeitsgrad::leicht).at(2), QStringLiteral(" Rechenart          : Multiplikation"));
+        QCOMPARE(Einstellungs_Zeilen(TRechenart::Division, TSchwierigkeitsgrad::mittel),
+                 (QStringList{" Eingestellte Werte:", " -----------------------------------",
+                              " Rechenart          : Division", " Schwierigkeitsgrad : mittel : 6 Punkt(e)"}));
+        QCOMPARE(Einstellungs_Zeilen(TRechenart::Subtraktion, TSchwierigkeitsgrad::schwer).at(3),
+                 QStringLiteral(" Schwierigkeitsgrad : schwer : 3 Punkt(e)"));
+        QCOMPARE(Einstellungs_Zeilen(TRechenart::Multiplikation, TSchwierigkeitsgrad::leicht).at(2),
+                 QStringLiteral(" Rechenart          : Multiplikation"));
     }
 
     void Tastenwirkung()

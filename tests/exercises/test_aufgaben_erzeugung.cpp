@@ -98,7 +98,11 @@ private slots:
     void Division_zieht_in_der_festgelegten_Reihenfolge()
     {
         // mittel: quotient first (again while 1), then divisor (again until 5..14), then the sign.
-        const auto Z = [](bool m, int n) { std::int32_t z = 0; Zufallszahl(m, false, n, z); return z; };
+        const auto Z = [](bool m, int n) {
+            std::int32_t z = 0;
+            Zufallszahl(m, false, n, z);
+            return z;
+        };
         for (std::uint32_t Saat = 1; Saat <= 200; ++Saat) {
             Zufall_Startwert_setzen(Saat);
             int q = Z(true, 10);

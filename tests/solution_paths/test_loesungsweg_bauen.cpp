@@ -51,9 +51,8 @@ bool Gleiche_Zeilen(const QList<TLoesungsschritt_Daten> &a, const QList<TLoesung
     if (a.size() != b.size())
         return false;
     for (int i = 0; i < a.size(); ++i)
-        if (a[i].Nummer != b[i].Nummer || a[i].Ueberschrift != b[i].Ueberschrift
-            || a[i].Zeilen != b[i].Zeilen || a[i].Zahlenfeld_Text() != b[i].Zahlenfeld_Text()
-            || a[i].verdeckt != b[i].verdeckt)
+        if (a[i].Nummer != b[i].Nummer || a[i].Ueberschrift != b[i].Ueberschrift || a[i].Zeilen != b[i].Zeilen
+            || a[i].Zahlenfeld_Text() != b[i].Zahlenfeld_Text() || a[i].verdeckt != b[i].verdeckt)
             return false;
     return true;
 }
@@ -73,25 +72,33 @@ private slots:
         QCOMPARE(Weg[0].Ueberschrift, QStringLiteral("Differenz als Summe schreiben"));
         QCOMPARE(Weg[0].Feld, Feldart::Aufgabe);
         QCOMPARE(Weg[0].Zahlenfeld_Text(), QStringLiteral("= (-7) + (-3)"));
-        QCOMPARE(Weg[0].Zeilen, (QStringList{
-            QStringLiteral("Differenz als Summe schreiben:"), QString(),
-            QStringLiteral("Man subtrahiert eine Zahl, indem man seine Gegenzahl addiert : (-7) - 3 = (-7) + (-3)")}));
+        QCOMPARE(Weg[0].Zeilen,
+                 (QStringList{
+                     QStringLiteral("Differenz als Summe schreiben:"), QString(),
+                     QStringLiteral(
+                         "Man subtrahiert eine Zahl, indem man seine Gegenzahl addiert : (-7) - 3 = (-7) + (-3)")}));
 
         QCOMPARE(Weg[1].Ueberschrift, QStringLiteral("Regeln zur Addition anwenden"));
         QCOMPARE(Weg[1].Zahlenfeld_Text(), QStringLiteral("= -(7 + 3)"));
-        QCOMPARE(Weg[1].Zeilen, (QStringList{
-            QStringLiteral("Regeln beachten:"), QString(),
-            QStringLiteral("Bestimmung des Vorzeichens : Hier sind die Vorzeichen der Summanden gleich: beide sind : -"),
-            QStringLiteral("                             Das Ergebnis erhält das gemeinsame Vorzeichen:            : -"),
-            QStringLiteral("Bestimmung des Betrages    : Der Betrag des Ergebnisses ist die Summe der Beträge der Summanden : ( 7 + 3 ).")}));
+        QCOMPARE(Weg[1].Zeilen,
+                 (QStringList{
+                     QStringLiteral("Regeln beachten:"), QString(),
+                     QStringLiteral(
+                         "Bestimmung des Vorzeichens : Hier sind die Vorzeichen der Summanden gleich: beide sind : -"),
+                     QStringLiteral(
+                         "                             Das Ergebnis erhält das gemeinsame Vorzeichen:            : -"),
+                     QStringLiteral("Bestimmung des Betrages    : Der Betrag des Ergebnisses ist die Summe der Beträge "
+                                    "der Summanden : ( 7 + 3 ).")}));
 
         QCOMPARE(Weg[2].Ueberschrift, QStringLiteral("Summe berechnen"));
         QCOMPARE(Weg[2].Feld, Feldart::Zahl);
         QCOMPARE(Weg[2].Zahlenfeld_Text(), QStringLiteral("= -10"));
-        QCOMPARE(Weg[2].Zeilen, (QStringList{
-            QStringLiteral("Summe berechnen:"), QString(),
-            QStringLiteral("Bestimmung des Vorzeichens : Das Vorzeichen ist bestimmt worden : -"),
-            QStringLiteral("Bestimmung des Betrage     : Die Beträge sind addiert worden    : ( 7 + 3 ) = 10")}));
+        QCOMPARE(
+            Weg[2].Zeilen,
+            (QStringList{
+                QStringLiteral("Summe berechnen:"), QString(),
+                QStringLiteral("Bestimmung des Vorzeichens : Das Vorzeichen ist bestimmt worden : -"),
+                QStringLiteral("Bestimmung des Betrage     : Die Beträge sind addiert worden    : ( 7 + 3 ) = 10")}));
         QCOMPARE(A.Ueberschrift, QStringLiteral("Summe berechnen"));
 
         auto K = Aufgabe(1, -7, 3, 0);
@@ -108,17 +115,19 @@ private slots:
         QCOMPARE(Nummern(Weg), (QList<int>{3, 4}));
         QCOMPARE(Weg[0].Ueberschrift, QStringLiteral("Regeln zur Division anwenden"));
         QCOMPARE(Weg[0].Zahlenfeld_Text(), QStringLiteral("= -(36 : 4)"));
-        QCOMPARE(Weg[0].Zeilen, (QStringList{
-            QStringLiteral("Regeln beachten:"), QString(),
-            QStringLiteral("Vorzeichen des Ergebnisses ist das Vorzeichen nach den Vorzeichenregeln: hier : + : - = -"),
-            QStringLiteral("Vorzeichenregel: + * + = + | + * - = - | - * + = - | - * - = + |"),
-            QStringLiteral("Die Beträge werden dividiert :  (36 : 4)")}));
+        QCOMPARE(Weg[0].Zeilen,
+                 (QStringList{
+                     QStringLiteral("Regeln beachten:"), QString(),
+                     QStringLiteral(
+                         "Vorzeichen des Ergebnisses ist das Vorzeichen nach den Vorzeichenregeln: hier : + : - = -"),
+                     QStringLiteral("Vorzeichenregel: + * + = + | + * - = - | - * + = - | - * - = + |"),
+                     QStringLiteral("Die Beträge werden dividiert :  (36 : 4)")}));
         QCOMPARE(Weg[1].Ueberschrift, QStringLiteral("Quotient berechnen"));
         QCOMPARE(Weg[1].Zahlenfeld_Text(), QStringLiteral("= -9"));
-        QCOMPARE(Weg[1].Zeilen, (QStringList{
-            QStringLiteral("Quotient berechnen:"), QString(),
-            QStringLiteral("Das Vorzeichen des Ergebnisses ist bestimmt worden : -"),
-            QStringLiteral("Die Beträge sind dividiert worden                  : (36 : 4) = 9")}));
+        QCOMPARE(Weg[1].Zeilen,
+                 (QStringList{QStringLiteral("Quotient berechnen:"), QString(),
+                              QStringLiteral("Das Vorzeichen des Ergebnisses ist bestimmt worden : -"),
+                              QStringLiteral("Die Beträge sind dividiert worden                  : (36 : 4) = 9")}));
     }
 
     void Multiplikation_lang()
@@ -126,10 +135,13 @@ private slots:
         auto A = Aufgabe(2, -6, -7);
         const auto Weg = Loesungsweg_bauen(A);
         QCOMPARE(Nummern(Weg), (QList<int>{3, 4}));
-        QCOMPARE(Weg[0].Zeilen.at(2), QStringLiteral("Vorzeichen des Ergebnisses ist das Vorzeichen nach den Vorzeichenregeln : hier : - * - = +"));
+        QCOMPARE(Weg[0].Zeilen.at(2),
+                 QStringLiteral(
+                     "Vorzeichen des Ergebnisses ist das Vorzeichen nach den Vorzeichenregeln : hier : - * - = +"));
         QCOMPARE(Weg[0].Zeilen.at(4), QStringLiteral("Die Beträge werden multipliziert :  (6 * 7)"));
         QCOMPARE(Weg[0].Zahlenfeld_Text(), QStringLiteral("= +(6 * 7)"));
-        QCOMPARE(Weg[1].Zeilen.at(3), QStringLiteral("Die Beträge sind multipliziert worden              : (6 * 7) = 42"));
+        QCOMPARE(Weg[1].Zeilen.at(3),
+                 QStringLiteral("Die Beträge sind multipliziert worden              : (6 * 7) = 42"));
         QCOMPARE(Weg[1].Zahlenfeld_Text(), QStringLiteral("= 42"));
     }
 
@@ -138,19 +150,28 @@ private slots:
         // Equal absolute values put the second first; 0 gets "+".
         auto A = Aufgabe(0, 4, -4);
         auto Weg = Loesungsweg_bauen(A);
-        QCOMPARE(Weg[0].Zeilen.at(2), QStringLiteral("Bestimmung des Vorzeichens : Hier sind die Vorzeichen der Summanden verschieden : + / -"));
-        QCOMPARE(Weg[0].Zeilen.at(3), QStringLiteral("                             Das Ergebnis erhält das Vorzeichen des Summanden mit dem größerem Betrag : +"));
-        QCOMPARE(Weg[0].Zeilen.at(4), QStringLiteral("Bestimmung des Betrages    : Der Betrag des Ergebnisses ist die Differenz aus dem größeren Betrag und dem kleineren Betrag : ( 4 - 4 )"));
+        QCOMPARE(
+            Weg[0].Zeilen.at(2),
+            QStringLiteral("Bestimmung des Vorzeichens : Hier sind die Vorzeichen der Summanden verschieden : + / -"));
+        QCOMPARE(Weg[0].Zeilen.at(3),
+                 QStringLiteral("                             Das Ergebnis erhält das Vorzeichen des Summanden mit dem "
+                                "größerem Betrag : +"));
+        QCOMPARE(Weg[0].Zeilen.at(4),
+                 QStringLiteral("Bestimmung des Betrages    : Der Betrag des Ergebnisses ist die Differenz aus dem "
+                                "größeren Betrag und dem kleineren Betrag : ( 4 - 4 )"));
         QCOMPARE(Weg[0].Zahlenfeld_Text(), QStringLiteral("= +(4 - 4)"));
-        QCOMPARE(Weg[1].Zeilen.at(2), QStringLiteral("Bestimmung des Vorzeichens : Das Vorzeichen ist bestimmt worden  : +"));
-        QCOMPARE(Weg[1].Zeilen.at(3), QStringLiteral("Bestimmung des Betrage     : Die Beträge sind subtrahiert worden : 4 - 4 = 0"));
+        QCOMPARE(Weg[1].Zeilen.at(2),
+                 QStringLiteral("Bestimmung des Vorzeichens : Das Vorzeichen ist bestimmt worden  : +"));
+        QCOMPARE(Weg[1].Zeilen.at(3),
+                 QStringLiteral("Bestimmung des Betrage     : Die Beträge sind subtrahiert worden : 4 - 4 = 0"));
         QCOMPARE(Weg[1].Zahlenfeld_Text(), QStringLiteral("= 0"));
 
         // Zero counts as positive, so 0 + (-5) has different signs.
         A = Aufgabe(0, 0, -5);
         Weg = Loesungsweg_bauen(A);
         QCOMPARE(Weg[0].Zahlenfeld_Text(), QStringLiteral("= -(5 - 0)"));
-        QCOMPARE(Weg[1].Zeilen.at(3), QStringLiteral("Bestimmung des Betrage     : Die Beträge sind subtrahiert worden : 5 - 0 = 5"));
+        QCOMPARE(Weg[1].Zeilen.at(3),
+                 QStringLiteral("Bestimmung des Betrage     : Die Beträge sind subtrahiert worden : 5 - 0 = 5"));
         QCOMPARE(Weg[1].Zahlenfeld_Text(), QStringLiteral("= -5"));
     }
 
@@ -165,11 +186,15 @@ private slots:
         A = Aufgabe(1, 5, -3);
         Weg = Loesungsweg_bauen(A);
         QCOMPARE(Nummern(Weg), (QList<int>{2, 3, 4}));
-        QCOMPARE(Weg[0].Zeilen.at(2), QStringLiteral("Man subtrahiert eine Zahl, indem man seine Gegenzahl addiert : 5 - (-3) = 5 + 3"));
+        QCOMPARE(Weg[0].Zeilen.at(2),
+                 QStringLiteral("Man subtrahiert eine Zahl, indem man seine Gegenzahl addiert : 5 - (-3) = 5 + 3"));
         QCOMPARE(Weg[0].Zahlenfeld_Text(), QStringLiteral("= 5 + 3"));
-        QCOMPARE(Weg[1].Zeilen.at(2), QStringLiteral("Bestimmung des Vorzeichens : Hier sind die Vorzeichen der Summanden gleich: beide sind : +"));
+        QCOMPARE(Weg[1].Zeilen.at(2),
+                 QStringLiteral(
+                     "Bestimmung des Vorzeichens : Hier sind die Vorzeichen der Summanden gleich: beide sind : +"));
         QCOMPARE(Weg[1].Zahlenfeld_Text(), QStringLiteral("= +(5 + 3)"));
-        QCOMPARE(Weg[2].Zeilen.at(3), QStringLiteral("Bestimmung des Betrage     : Die Beträge sind addiert worden    : ( 5 + 3 ) = 8"));
+        QCOMPARE(Weg[2].Zeilen.at(3),
+                 QStringLiteral("Bestimmung des Betrage     : Die Beträge sind addiert worden    : ( 5 + 3 ) = 8"));
     }
 
     void Null_Regeln_data()
@@ -287,8 +312,8 @@ private slots:
                         const auto Weg = Loesungsweg_bauen(A);
 
                         QList<int> erwartet;
-                        const bool Null = (Rechenart == 2 && (A.Zahl_1 == 0 || A.Zahl_2 == 0))
-                                          || (Rechenart == 3 && A.Zahl_1 == 0);
+                        const bool Null =
+                            (Rechenart == 2 && (A.Zahl_1 == 0 || A.Zahl_2 == 0)) || (Rechenart == 3 && A.Zahl_1 == 0);
                         if (Null)
                             erwartet = {3};
                         else {

@@ -139,14 +139,16 @@ private slots:
         QStringList Memo;
         A.Schwierigkeitsgrad = TSchwierigkeitsgrad::mittel;
         Zahlen_erzeugen(A, Memo);
-        QCOMPARE(Memo, (QStringList{QStringLiteral("mittelschwere Aufgabe:"), QString(),
-                                    QStringLiteral("Zahlen aus : -20..+20")}));
+        QCOMPARE(Memo,
+                 (QStringList{QStringLiteral("mittelschwere Aufgabe:"), QString(),
+                              QStringLiteral("Zahlen aus : -20..+20")}));
         Memo.clear();
         A.Schwierigkeitsgrad = TSchwierigkeitsgrad::leicht;
         Zahlen_erzeugen_Division(A, Memo);
-        QCOMPARE(Memo, (QStringList{QStringLiteral("leichte Aufgabe:"), QString(),
-                                    QStringLiteral("Dividend aus:-100..-1,+1..+100"),
-                                    QStringLiteral("Divisor  aus:- 10..-1,+1..+ 10")}));
+        QCOMPARE(Memo,
+                 (QStringList{QStringLiteral("leichte Aufgabe:"), QString(),
+                              QStringLiteral("Dividend aus:-100..-1,+1..+100"),
+                              QStringLiteral("Divisor  aus:- 10..-1,+1..+ 10")}));
         Memo.clear();
         A.Schwierigkeitsgrad = TSchwierigkeitsgrad::schwer;
         Zahlen_erzeugen_Division(A, Memo);

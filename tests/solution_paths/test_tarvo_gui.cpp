@@ -82,8 +82,9 @@ private slots:
         auto *Aufgabe = F.F_Tarvo_Loesungsweg1->F_Tarvo_Loesungsschritt1;
         QVERIFY(!Aufgabe->isHidden());
         QCOMPARE(Aufgabe->Panel2->Caption(), QStringLiteral("Aufgabe"));
-        QCOMPARE(Aufgabe->Zeilen(), (QStringList{QStringLiteral("leichte Aufgabe:"), QString(),
-                                                 QStringLiteral("Zahlen aus : -10..-1,+1..+10")}));
+        QCOMPARE(Aufgabe->Zeilen(),
+                 (QStringList{QStringLiteral("leichte Aufgabe:"), QString(),
+                              QStringLiteral("Zahlen aus : -10..-1,+1..+10")}));
         QVERIFY(Aufgabe->F_ein_Zeichen1->Edit1->isHidden());
         QVERIFY(!Aufgabe->F_ein_Zeichen1->isHidden()); // the "=" keeps its place
         QCOMPARE(Aufgabe->F_ein_Zeichen2->Edit1->text(), QStringLiteral("+"));
@@ -192,7 +193,8 @@ private slots:
         QVERIFY(S.findChildren<TDlg_Memo_darstellen1 *>().isEmpty());
 
         // A second show replaces the lines.
-        S.Schritt_Text_zeigen(true, false, QStringLiteral("-(7 + 3)"), QStringLiteral("Regeln"), {QStringLiteral("neu")});
+        S.Schritt_Text_zeigen(true, false, QStringLiteral("-(7 + 3)"), QStringLiteral("Regeln"),
+                              {QStringLiteral("neu")});
         QCOMPARE(S.Zeilen(), QStringList{QStringLiteral("neu")});
         QVERIFY(S.verdeckt());
         QVERIFY(S.F_ein_Zeichen1->Edit1->isHidden());
@@ -230,8 +232,11 @@ private slots:
             QCOMPARE(Gelesen.at(i), Linie);
         QCOMPARE(Gelesen.at(2), QStringLiteral("  Einstellungen:"));
         QCOMPARE(Gelesen.at(22), QStringLiteral("  Dazu drückt man den Schalter \"Aufgabe stellen\"."));
-        QCOMPARE(Gelesen.at(38), QStringLiteral("          c1) Auf den Feldern steht \"Mausklick: Lösungsschritt anzeigen\"."));
-        QCOMPARE(Gelesen.at(39), QStringLiteral("              Drückt man auf dieses Feld, wird der verborgene Lösungschritt angezeigt."));
+        QCOMPARE(Gelesen.at(38),
+                 QStringLiteral("          c1) Auf den Feldern steht \"Mausklick: Lösungsschritt anzeigen\"."));
+        QCOMPARE(
+            Gelesen.at(39),
+            QStringLiteral("              Drückt man auf dieses Feld, wird der verborgene Lösungschritt angezeigt."));
         QCOMPARE(Gelesen.at(46), QStringLiteral("  so öffnet sich ein Informationsfenster mit allen Informationen."));
         QCOMPARE(F.focusWidget(), F.Button_Aufgabe_stellen);
     }

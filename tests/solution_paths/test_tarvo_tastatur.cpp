@@ -44,10 +44,14 @@ private slots:
         const QList<QWidget *> Weg = Tab_Weg(F.Button_Aufgabe_stellen, 8);
         TF_Tarvo_Loesungsweg *L = F.F_Tarvo_Loesungsweg1;
         // Tab enters each radio group once, at its checked item.
-        const QList<QWidget *> Erwartet = {
-            F.Button_Aufgabe_stellen, F.Button_Aufgabe_loesen, F.ListBox_Operation,
-            F.RadioGroup_Schwierigkeitsgrad->Button(0), F.RadioGroup_Loesungsweg->Button(1),
-            F.RadioGroup_Loesungsausgabe->Button(1), F.Button_Arbeitsanweisungen, L->Schritt(1)->Memo1};
+        const QList<QWidget *> Erwartet = {F.Button_Aufgabe_stellen,
+                                           F.Button_Aufgabe_loesen,
+                                           F.ListBox_Operation,
+                                           F.RadioGroup_Schwierigkeitsgrad->Button(0),
+                                           F.RadioGroup_Loesungsweg->Button(1),
+                                           F.RadioGroup_Loesungsausgabe->Button(1),
+                                           F.Button_Arbeitsanweisungen,
+                                           L->Schritt(1)->Memo1};
         QCOMPARE(Objektnamen(Weg), Objektnamen(Erwartet));
         QCOMPARE(Weg, Erwartet);
     }

@@ -23,10 +23,12 @@ inline void Beim_naechsten_Dialog(std::function<void(QWidget *)> Antwort, QWidge
 {
     QTimer::singleShot(0, [Antwort, Vorher] {
         QWidget *Dialog = nullptr;
-        const bool offen = QTest::qWaitFor([&] {
-            Dialog = QApplication::activeModalWidget();
-            return Dialog && Dialog != Vorher && Dialog->isVisible();
-        }, 5000);
+        const bool offen = QTest::qWaitFor(
+            [&] {
+                Dialog = QApplication::activeModalWidget();
+                return Dialog && Dialog != Vorher && Dialog->isVisible();
+            },
+            5000);
         if (offen)
             Antwort(Dialog);
     });
@@ -61,7 +63,8 @@ inline QList<int> Abgeschlossene_Auftraege()
 {
     QList<int> Nummern;
     const QRegularExpression Muster(QStringLiteral("^\\S+-(\\d+)\\s"), QRegularExpression::MultilineOption);
-    auto Treffer = Muster.globalMatch(Befehl(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o")}));
+    auto Treffer = Muster.globalMatch(
+        Befehl(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o")}));
     while (Treffer.hasNext())
         Nummern.append(Treffer.next().captured(1).toInt());
     return Nummern;
@@ -74,7 +77,8 @@ inline bool Auftrag_abgeschlossen(const QString &Titel, int Seit)
     for (int Nummer : Abgeschlossene_Auftraege()) {
         if (Nummer <= Seit)
             continue;
-        const QByteArray Attribute = Datei_lesen(QStringLiteral("/var/spool/cups/c%1").arg(Nummer, 5, 10, QLatin1Char('0')));
+        const QByteArray Attribute =
+            Datei_lesen(QStringLiteral("/var/spool/cups/c%1").arg(Nummer, 5, 10, QLatin1Char('0')));
         if (Attribute.contains(Titel.toUtf8()))
             return true;
     }
@@ -107,7 +111,8 @@ inline QString Ausgabe_des_PDF_Druckers(const QString &Titel, const QDateTime &S
             c = u'_';
     QString Neueste;
     QDateTime Zeit = Seit;
-    for (const QString &Ordner : {QDir::homePath() + QStringLiteral("/PDF"), QStringLiteral("/var/spool/cups-pdf/ANONYMOUS")})
+    for (const QString &Ordner :
+         {QDir::homePath() + QStringLiteral("/PDF"), QStringLiteral("/var/spool/cups-pdf/ANONYMOUS")})
         for (const QFileInfo &Datei : QDir(Ordner).entryInfoList({Stamm + QStringLiteral("*.pdf")}, QDir::Files))
             if (Datei.lastModified() >= Zeit) {
                 Zeit = Datei.lastModified();

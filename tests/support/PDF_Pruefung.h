@@ -46,8 +46,8 @@ inline QList<TPDF_Seite> PDF_Seiten_lesen(const QString &Pfad)
 
 struct TTinte
 {
-    double Anteil = 0;      // share of dark pixels on the page
-    QRectF Umriss_mm;       // the box around all ink
+    double Anteil = 0; // share of dark pixels on the page
+    QRectF Umriss_mm;  // the box around all ink
 };
 
 // Renders one page (counted from 1) at 72 dpi in gray and measures its ink.
@@ -55,9 +55,10 @@ inline TTinte Tinte_der_Seite(const QString &PDF, int Seite)
 {
     QTemporaryDir Ordner;
     const QString Stamm = Ordner.filePath(QStringLiteral("seite"));
-    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-gray"),
-                                                   QStringLiteral("-f"), QString::number(Seite), QStringLiteral("-l"),
-                                                   QString::number(Seite), QStringLiteral("-singlefile"), PDF, Stamm});
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-gray"), QStringLiteral("-f"),
+                       QString::number(Seite), QStringLiteral("-l"), QString::number(Seite),
+                       QStringLiteral("-singlefile"), PDF, Stamm});
     const QImage Bild(Stamm + QStringLiteral(".pgm"));
     TTinte Tinte;
     if (Bild.isNull())

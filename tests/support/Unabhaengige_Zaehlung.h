@@ -23,11 +23,11 @@ struct TUnabhaengige_Zaehlung
     }
 
     std::array<std::array<TWerte, 3>, 4> Zelle{};
-    int Rechenart = 1, Grad = 1;   // one-based
+    int Rechenart = 1, Grad = 1; // one-based
     int Sequenz = 1;
     bool Sequenz_benutzt = false;
-    int Umbrueche = 0;              // wraps from 24 back to 1
-    int Leerzeilen = 0;             // protocol lines between sequences
+    int Umbrueche = 0;  // wraps from 24 back to 1
+    int Leerzeilen = 0; // protocol lines between sequences
     std::int64_t Antworten = 0, Richtige = 0;
 
     void einstellen(int op, int g)
@@ -86,7 +86,7 @@ struct TUnabhaengige_Zaehlung
     static QStringList Zellen(const TWerte &W)
     {
         return {QString::number(W.An), QString::number(W.Richtig), QString::number(W.Falsch), Prozent(W.Richtig, W.An),
-                QString::number(W.Pn), QString::number(W.Pplus), QString::number(W.Pminus), Prozent(W.Pplus, W.Pn)};
+                QString::number(W.Pn), QString::number(W.Pplus),   QString::number(W.Pminus), Prozent(W.Pplus, W.Pn)};
     }
 
     static QString Durchschnitt(const TWerte &W)
@@ -118,8 +118,7 @@ struct TUnabhaengige_Zaehlung
             for (int d = 1; d <= 3; ++d)
                 Zeile(Summe(0, d), true);
             break;
-        default:
-            Zeile(Summe(0, 0), true);
+        default: Zeile(Summe(0, 0), true);
         }
         return Zeilen;
     }

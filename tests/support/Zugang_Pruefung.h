@@ -27,10 +27,8 @@ inline bool Zugang_braucht_Namen(QAccessible::Role Rolle)
     case QAccessible::Slider:
     case QAccessible::SpinBox:
     case QAccessible::PageTab:
-    case QAccessible::Graphic:
-        return true;
-    default:
-        return false;
+    case QAccessible::Graphic: return true;
+    default: return false;
     }
 }
 
@@ -66,7 +64,8 @@ inline QStringList Namenlose_Bedienelemente(QWidget *Wurzel, bool nur_sichtbare 
         const QAccessible::Role Rolle = Element->role();
         const bool namenlos = Element->text(QAccessible::Name).trimmed().isEmpty();
         // Whatever Tab stops at is announced, so it needs a name whatever its role.
-        if ((namenlos && (Zugang_braucht_Namen(Rolle) || Element->state().focusable)) || Zugang_Text_ohne_Namen(Element))
+        if ((namenlos && (Zugang_braucht_Namen(Rolle) || Element->state().focusable))
+            || Zugang_Text_ohne_Namen(Element))
             Fehler << Zugang_Bezeichnung(Element);
         // Cells and items of a view are named by their own texts.
         if (Rolle == QAccessible::Table || Rolle == QAccessible::List || Rolle == QAccessible::Tree)
