@@ -2,59 +2,16 @@
 
 #include "core/Aufgaben_Namen.h"
 #include "core/Zahlentexte.h"
+#include "evaluation/Tabellen_Kopf.h"
 #include "exercises/Namen_Tabellen.h"
 
 namespace {
-const QString Einstellung_Praefix = QStringLiteral("   gerade benutzte Einstellung:     ");
 const QString Anzahl_Praefix =
     QStringLiteral("   Prozentzahl: Anzahl richtig gelöster Aufgaben / Anzahl gestellter Aufgaben : ");
 const QString Punkte_Praefix =
     QStringLiteral("   Prozentzahl: Anzahl erreichter Punkte / Anzahl zu erreichender Punkte : ");
 const QString Leer_Marke = QStringLiteral("---");
-const QString Prozent_Einheit = QStringLiteral(" %");
 const QString alle = QStringLiteral("alle");
-
-QStringList Kopfzeile_0()
-{
-    return {QStringLiteral("Kategorie"),
-            QStringLiteral("U-Kategorie"),
-            QStringLiteral("Punkte"),
-            QStringLiteral("Aufgabe"),
-            QString(),
-            QString(),
-            QString(),
-            QStringLiteral("Punkte"),
-            QString(),
-            QString(),
-            QString()};
-}
-
-QStringList Kopfzeile_1(bool mit_Vorzeichen)
-{
-    if (mit_Vorzeichen)
-        return {QString(),
-                QString(),
-                QStringLiteral("erreichbar"),
-                QStringLiteral("bearbeitet"),
-                QStringLiteral("+ gelöst"),
-                QStringLiteral("- gelöst"),
-                QStringLiteral("+ gelöst %"),
-                QStringLiteral("erreichbar"),
-                QStringLiteral("+ erreicht"),
-                QStringLiteral("- erreicht"),
-                QStringLiteral("+ erreicht %")};
-    return {QString(),
-            QString(),
-            QStringLiteral("erreichbar"),
-            QStringLiteral("bearbeitet"),
-            QStringLiteral("gelöst"),
-            QStringLiteral("nicht gelöst"),
-            QStringLiteral("gelöst"),
-            QStringLiteral("erreichbar"),
-            QStringLiteral("+ erreicht"),
-            QStringLiteral("- erreicht"),
-            QStringLiteral("+ erreicht")};
-}
 
 QStringList Kopfzeile_2(const QString &Spalte_2)
 {
@@ -98,7 +55,7 @@ TKategorie_Tabelle Tabelle_1()
     K.Nummer = 1;
     K.Zeilenzahl = 15;
     K.Spaltenbreite = K.Spaltenbreite_4 = 108;
-    K.Kopfzeilen = {Kopfzeile_0(), Kopfzeile_1(true), Kopfzeile_2(QString())};
+    K.Kopfzeilen = {Tabellen_Kopfzeile_0(), Tabellen_Kopfzeile_1(true), Kopfzeile_2(QString())};
     for (int o = 1; o <= 4; ++o)
         for (int d = 1; d <= 3; ++d)
             K.Bezeichnungen << QStringList{Rechenart_Name(Code_von_Nummer<TRechenart>(o)), Schwierigkeitsgrad_Namen(d),
@@ -128,7 +85,8 @@ TKategorie_Tabelle Tabelle_mit_Durchschnitt(int Nummer)
     TKategorie_Tabelle K;
     K.Nummer = Nummer;
     K.Spaltenbreite = K.Spaltenbreite_4 = 110;
-    K.Kopfzeilen = {Kopfzeile_0(), Kopfzeile_1(Nummer == 2), Kopfzeile_2(QStringLiteral("Durchschnitt"))};
+    K.Kopfzeilen = {Tabellen_Kopfzeile_0(), Tabellen_Kopfzeile_1(Nummer == 2),
+                    Kopfzeile_2(QStringLiteral("Durchschnitt"))};
     K.mit_Durchschnitt = true;
     K.mit_Punkte_Anzeige = true;
     K.Einstellung_Caption_Entwurf = QStringLiteral("   gerade benutzte Einstellung:");
@@ -248,10 +206,10 @@ QStringList Kategorie_Datenzellen(const TStatistik_Werte &W)
     QStringList Z;
     Z.reserve(8);
     Z << Integer_zu_Text(W.Anzahl) << Integer_zu_Text(W.Anzahl_richtig) << Integer_zu_Text(W.Anzahl_falsch)
-      << Real_zu_Text(Prozent_oder_100(W.Anzahl_richtig, W.Anzahl)) + Prozent_Einheit
+      << Real_zu_Text(Prozent_oder_100(W.Anzahl_richtig, W.Anzahl)) + Prozent_Einheit()
       << Integer_zu_Text(W.Punkte_erreichbar) << Integer_zu_Text(W.Punkte_erreicht)
       << Integer_zu_Text(W.Punkte_nicht_erreicht)
-      << Real_zu_Text(Prozent_oder_100(W.Punkte_erreicht, W.Punkte_erreichbar)) + Prozent_Einheit;
+      << Real_zu_Text(Prozent_oder_100(W.Punkte_erreicht, W.Punkte_erreichbar)) + Prozent_Einheit();
     return Z;
 }
 
@@ -281,11 +239,11 @@ TKategorie_Anzeige Kategorie_Anzeige(const TKategorie_Tabelle &K, int o, int d, 
 
     switch (K.Einstellung_Namen) {
     case TEinstellung_Namen::Rechenart_und_Schwierigkeitsgrad:
-        A.Einstellung_Caption = Einstellung_Praefix + Rechenart_Namen(o) + u' ' + Schwierigkeitsgrad_Namen(d);
+        A.Einstellung_Caption = Einstellung_Praefix() + Rechenart_Namen(o) + u' ' + Schwierigkeitsgrad_Namen(d);
         break;
-    case TEinstellung_Namen::Rechenart: A.Einstellung_Caption = Einstellung_Praefix + Rechenart_Namen(o); break;
+    case TEinstellung_Namen::Rechenart: A.Einstellung_Caption = Einstellung_Praefix() + Rechenart_Namen(o); break;
     case TEinstellung_Namen::Schwierigkeitsgrad:
-        A.Einstellung_Caption = Einstellung_Praefix + Schwierigkeitsgrad_Namen(d);
+        A.Einstellung_Caption = Einstellung_Praefix() + Schwierigkeitsgrad_Namen(d);
         break;
     case TEinstellung_Namen::keine: break;
     }
@@ -293,19 +251,19 @@ TKategorie_Anzeige Kategorie_Anzeige(const TKategorie_Tabelle &K, int o, int d, 
     if (K.Anzeige_nur_mit_Antworten) {
         // Here W.Anzahl is not 0.
         A.Anzahl_Caption =
-            Anzahl_Praefix + Real_zu_Text(Prozent_oder_100(W.Anzahl_richtig, W.Anzahl)) + Prozent_Einheit;
+            Anzahl_Praefix + Real_zu_Text(Prozent_oder_100(W.Anzahl_richtig, W.Anzahl)) + Prozent_Einheit();
         A.Anzahl_Balken = TBalken_Wert{W.Anzahl, W.Anzahl_richtig};
     } else {
         A.Anzahl_Caption = W.Anzahl != 0
-            ? Anzahl_Praefix + Real_zu_Text(Prozent_oder_100(W.Anzahl_richtig, W.Anzahl)) + Prozent_Einheit
+            ? Anzahl_Praefix + Real_zu_Text(Prozent_oder_100(W.Anzahl_richtig, W.Anzahl)) + Prozent_Einheit()
             : Anzahl_Praefix + Leer_Marke;
         A.Anzahl_Balken = Prozent_Balken(W.Anzahl_richtig, W.Anzahl);
     }
 
     if (K.mit_Punkte_Anzeige) {
-        A.Punkte_Caption = W.Punkte_erreichbar != 0
-            ? Punkte_Praefix + Real_zu_Text(Prozent_oder_100(W.Punkte_erreicht, W.Punkte_erreichbar)) + Prozent_Einheit
-            : Punkte_Praefix + Leer_Marke;
+        A.Punkte_Caption = W.Punkte_erreichbar != 0 ? Punkte_Praefix
+                + Real_zu_Text(Prozent_oder_100(W.Punkte_erreicht, W.Punkte_erreichbar)) + Prozent_Einheit()
+                                                    : Punkte_Praefix + Leer_Marke;
         A.Punkte_Balken = Prozent_Balken(W.Punkte_erreicht, W.Punkte_erreichbar);
     }
     return A;

@@ -1,39 +1,16 @@
 #include "evaluation/Tabelle_0_Texte.h"
 
 #include "core/Zahlentexte.h"
+#include "evaluation/Tabellen_Kopf.h"
 
 namespace {
-const QString Einstellung_Praefix = QStringLiteral("   gerade benutzte Einstellung:     ");
 const QString Prozent_Praefix =
     QStringLiteral("   Prozentzahl : Anzahl richtig gelöster Aufgaben / Anzahl gestellter Aufgaben : ");
-const QString Prozent_Einheit = QStringLiteral(" %");
 }
 
 QStringList Tabelle_0_Kopfzeile(int Zeile)
 {
-    if (Zeile == 0)
-        return {QStringLiteral("Kategorie"),
-                QStringLiteral("U-Kategorie"),
-                QStringLiteral("Punkte"),
-                QStringLiteral("Aufgabe"),
-                QString(),
-                QString(),
-                QString(),
-                QStringLiteral("Punkte"),
-                QString(),
-                QString(),
-                QString()};
-    return {QString(),
-            QString(),
-            QStringLiteral("erreichbar"),
-            QStringLiteral("bearbeitet"),
-            QStringLiteral("+ gelöst"),
-            QStringLiteral("- gelöst"),
-            QStringLiteral("+ gelöst %"),
-            QStringLiteral("erreichbar"),
-            QStringLiteral("+ erreicht"),
-            QStringLiteral("- erreicht"),
-            QStringLiteral("+ erreicht %")};
+    return Zeile == 0 ? Tabellen_Kopfzeile_0() : Tabellen_Kopfzeile_1(true);
 }
 
 QStringList Tabelle_0_Zeile(const TAuswertungs_Listenwerte_0 &W)
@@ -44,11 +21,11 @@ QStringList Tabelle_0_Zeile(const TAuswertungs_Listenwerte_0 &W)
             Integer_zu_Text(W.Anzahl),
             Integer_zu_Text(W.Anzahl_richtig),
             Integer_zu_Text(W.Anzahl_falsch),
-            Real_zu_Text(W.Prozent_richtig) + Prozent_Einheit,
+            Real_zu_Text(W.Prozent_richtig) + Prozent_Einheit(),
             Integer_zu_Text(W.Punkte_erreichbar),
             Integer_zu_Text(W.Punkte_erreicht),
             Integer_zu_Text(W.Punkte_nicht_erreicht),
-            Real_zu_Text(W.Prozent_Punkte) + Prozent_Einheit};
+            Real_zu_Text(W.Prozent_Punkte) + Prozent_Einheit()};
 }
 
 int Tabelle_0_oberste_Zeile(int Sequenz)
@@ -59,12 +36,12 @@ int Tabelle_0_oberste_Zeile(int Sequenz)
 
 QString Tabelle_0_Einstellung_Caption(const TAuswertungs_Listenwerte_0 &W)
 {
-    return Einstellung_Praefix + W.Rechenart_Text + u' ' + W.Schwierigkeitsgrad_Text;
+    return Einstellung_Praefix() + W.Rechenart_Text + u' ' + W.Schwierigkeitsgrad_Text;
 }
 
 QString Tabelle_0_Prozent_Caption(const TAuswertungs_Listenwerte_0 &W)
 {
-    return Prozent_Praefix + Real_zu_Text(W.Prozent_richtig) + Prozent_Einheit;
+    return Prozent_Praefix + Real_zu_Text(W.Prozent_richtig) + Prozent_Einheit();
 }
 
 QString Tabelle_0_Prozent_Caption_leer()
