@@ -11,22 +11,13 @@ set -uo pipefail
 hier="$(cd "$(dirname "$0")/.." && pwd)"
 pruefung="${1:-$hier/build-tests/tests/bildschirm/tarvo_bildschirm_pruefung}"
 [ -x "$pruefung" ] || { echo "no check program at $pruefung" >&2; exit 2; }
+. "$hier/scripts/x_pruefung.sh"
 
 fehlt=()
 command -v Xvfb >/dev/null || fehlt+=(xvfb)
 command -v openbox >/dev/null || fehlt+=(openbox)
 command -v xwininfo >/dev/null || fehlt+=(x11-utils)
-if [ ${#fehlt[@]} -gt 0 ]; then
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "SKIP: missing ${fehlt[*]} and not root to install them" >&2
-        exit 77
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${fehlt[@]}" >/dev/null ||
-        { apt-get -o DPkg::Lock::Timeout=600 update -qq >/dev/null &&
-          apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${fehlt[@]}" >/dev/null; } ||
-        { echo "could not install ${fehlt[*]}" >&2; exit 2; }
-fi
+tarvo_fehlende_installieren "${fehlt[@]}"
 
 arbeit="$(mktemp -d)"
 xvfb_pid=""; wm_pid=""
@@ -37,19 +28,8 @@ beenden() {
 }
 trap 'beenden; rm -rf "$arbeit"' EXIT
 
-# Xvfb picks a free display (other checks run their own) and writes its number to fd 5.
 anzeige_starten() {
-    rm -f "$arbeit/display"
-    Xvfb -displayfd 5 -screen 0 "$1x24" -nolisten tcp 5>"$arbeit/display" 2>"$arbeit/xvfb.log" &
-    xvfb_pid=$!
-    for _ in $(seq 100); do
-        [ -s "$arbeit/display" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    [ -s "$arbeit/display" ] || return 1
-    export DISPLAY=":$(head -n1 "$arbeit/display")"
-    for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+    tarvo_xvfb_starten "$arbeit" "$1" || return 1
     openbox --sm-disable >"$arbeit/openbox.log" 2>&1 &
     wm_pid=$!
     # The window manager is up once it announces itself on the root window.

@@ -13,6 +13,7 @@ frist="${ZUGANG_FRIST:-60}"
 launcher=/usr/libexec/at-spi-bus-launcher
 # Debian's pyatspi belongs to the system interpreter, not to one earlier in PATH.
 python="${ZUGANG_PYTHON:-/usr/bin/python3}"
+. "$hier/scripts/x_pruefung.sh"
 
 [ -x "$tarvo" ] || { echo "no program at $tarvo" >&2; exit 2; }
 
@@ -22,15 +23,7 @@ command -v xdpyinfo >/dev/null || fehlt+=(x11-utils)
 command -v dbus-run-session >/dev/null || fehlt+=(dbus)
 [ -x "$launcher" ] || fehlt+=(at-spi2-core)
 "$python" -c 'import pyatspi' 2>/dev/null || fehlt+=(python3-pyatspi)
-if [ ${#fehlt[@]} -gt 0 ]; then
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "SKIP: missing ${fehlt[*]} and not root to install them" >&2
-        exit 77
-    fi
-    apt-get install -y --no-install-recommends "${fehlt[@]}" >/dev/null ||
-        { apt-get update >/dev/null && apt-get install -y --no-install-recommends "${fehlt[@]}" >/dev/null; } ||
-        { echo "could not install ${fehlt[*]}" >&2; exit 2; }
-fi
+tarvo_fehlende_installieren "${fehlt[@]}"
 
 arbeit="$(mktemp -d)"
 xvfb_pid=""
@@ -40,22 +33,7 @@ aufraeumen() {
 }
 trap aufraeumen EXIT
 
-# Xvfb picks a free display and writes its number to fd 5.
-Xvfb -displayfd 5 -screen 0 1600x1000x24 -nolisten tcp 5>"$arbeit/display" 2>"$arbeit/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$arbeit/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$arbeit/xvfb.log" >&2; exit 2; }
-    sleep 0.1
-done
-[ -s "$arbeit/display" ] || { echo "Xvfb did not start" >&2; exit 2; }
-export DISPLAY=":$(head -n1 "$arbeit/display")"
-# The display must take clients before the program connects to it.
-for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdpyinfo >/dev/null 2>&1 || { echo "the X server on $DISPLAY takes no clients" >&2; cat "$arbeit/xvfb.log" >&2; exit 2; }
+tarvo_xvfb_starten "$arbeit" 1600x1000 || exit 2
 
 # Inside a private session bus: the AT-SPI bus, the program, the script.
 cat >"$arbeit/sitzung.sh" <<'EOF'

@@ -1,0 +1,40 @@
+# Sourced by the checks that run the program on a virtual X server.
+
+# Installs the given missing Debian packages as root; as another user the
+# check ends as skipped (exit 77), naming them.
+#   tarvo_fehlende_installieren PAKET...
+tarvo_fehlende_installieren() {
+    [ $# -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "SKIP: missing $* and not root to install them" >&2
+        exit 77
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "$@" >/dev/null ||
+        { apt-get -o DPkg::Lock::Timeout=600 update -qq >/dev/null &&
+          apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "$@" >/dev/null; } ||
+        { echo "could not install $*" >&2; exit 2; }
+}
+
+# Starts Xvfb on a free display (other checks run their own; it writes the
+# number to fd 5) and waits until it takes clients; sets DISPLAY and xvfb_pid.
+#   tarvo_xvfb_starten ARBEITSORDNER BREITExHOEHE
+tarvo_xvfb_starten() {
+    rm -f "$1/display"
+    Xvfb -displayfd 5 -screen 0 "$2x24" -nolisten tcp 5>"$1/display" 2>"$1/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$1/display" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    [ -s "$1/display" ] || { echo "Xvfb did not start" >&2; cat "$1/xvfb.log" >&2; return 1; }
+    export DISPLAY=":$(head -n1 "$1/display")"
+    for _ in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "the X server on $DISPLAY takes no clients" >&2
+    cat "$1/xvfb.log" >&2
+    return 1
+}
