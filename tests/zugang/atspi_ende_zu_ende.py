@@ -60,6 +60,16 @@ def element(app, name):
         return None
 
 
+def gleiche_Aufgabe_gestellt(app, treffer):
+    """True when the task caption beside the field poses the task of treffer again."""
+    try:
+        beschriftung = pyatspi.findDescendant(app, lambda a: a is not None and a.name.startswith(" Aufgabe : ("))
+    except Exception:
+        return False
+    neu = AUFGABE.search(beschriftung.name) if beschriftung is not None else None
+    return neu is not None and neu.groups() == treffer.groups()
+
+
 def ergebnis(a, op, b):
     if op == "+":
         return a + b
@@ -90,6 +100,7 @@ def main():
     feld = warten(lambda: element(app, "Ergebnis eingeben"), args.timeout, "the answer field")
     erklaerung = warten(lambda: element(app, "Erklärung"), args.timeout, "the explanation box")
     bewertung = warten(lambda: element(app, "Bewertung"), args.timeout, "the verdict panel")
+    anzahl = warten(lambda: element(app, "Anzahl gestellter Aufgaben"), args.timeout, "the count of posed tasks")
 
     if feld.getRole() != pyatspi.ROLE_TEXT and feld.getRole() != pyatspi.ROLE_ENTRY:
         fehler("answer field has role %s" % feld.getRoleName())
@@ -124,14 +135,19 @@ def main():
         warten(lambda: text_von(feld) == antwort, args.timeout, "the typed answer")
         pyatspi.Registry.generateKeyboardEvent(0xFF0D, None, pyatspi.KEY_SYM)  # XK_Return
 
-        zeilen = warten(lambda: text_von(erklaerung).split("\n") if RICHTIG in text_von(erklaerung) else None,
-                        args.timeout, "the verdict in the explanation box")
-        if zeilen[1] != RICHTIG or not zeilen[3].endswith(antwort):
+        # The count of posed tasks says the RETURN was judged; until then the
+        # explanation box still shows the previous round's verdict.
+        warten(lambda: text_von(anzahl) == str(runde + 1), args.timeout, "the count of posed tasks")
+        zeilen = text_von(erklaerung).split("\n")
+        if len(zeilen) < 4 or zeilen[1] != RICHTIG or not zeilen[3].endswith(antwort):
             fehler("explanation box shows %r" % zeilen)
         urteil = warten(lambda: bewertung.description, args.timeout, "the verdict panel's description")
         if not urteil.startswith("Die alte Aufgabe ist richtig gelöst :"):
             fehler("verdict panel says %r" % urteil)
-        warten(lambda: feld.description != beschreibung, args.timeout, "the next task")
+        # The next task is announced in the field's description; a task drawn
+        # twice in a row leaves it as it was, and the caption says so.
+        warten(lambda: feld.description != beschreibung or gleiche_Aufgabe_gestellt(app, treffer), args.timeout,
+               "the next task")
         print("round %d: %s" % (runde + 1, urteil))
 
     warten(lambda: beschreibungen, args.timeout, "a description-changed event of the verdict panel")
