@@ -42,15 +42,18 @@ TAnsage::TAnsage(QWidget *parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // Outside every layout and without area: nothing on the screen changes.
     setGeometry(0, 0, 0, 0);
-    hide();
 }
 
 void TAnsage::Ansagen(const QString &Text)
 {
-    if (Text.isEmpty())
+    if (Text.isEmpty() || !isVisible())
         return;
     m_Text = Text;
-    // Only the change to shown is presented, so a second text hides first.
-    hide();
-    show();
+    // The screen reader presents a notification when it turns to shown, so
+    // each text is announced as hidden, then shown again. The widget itself
+    // stays shown: hiding it would lay out the whole page anew every time.
+    QAccessibleEvent Weg(this, QAccessible::ObjectHide);
+    QAccessible::updateAccessibility(&Weg);
+    QAccessibleEvent Da(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&Da);
 }
