@@ -73,11 +73,8 @@ QAccessibleInterface *Zugang_Fabrik(const QString &Klasse, QObject *Objekt)
 TPanel::TPanel(QWidget *parent)
     : QLabel(parent)
 {
-    static const bool Fabrik_installiert = [] {
-        QAccessible::installFactory(Zugang_Fabrik);
-        return true;
-    }();
-    Q_UNUSED(Fabrik_installiert);
+    // Qt adds a factory once, however often it is installed.
+    QAccessible::installFactory(Zugang_Fabrik);
 
     setAlignment(Qt::AlignCenter);
     setTextFormat(Qt::PlainText);

@@ -176,11 +176,8 @@ QAccessibleInterface *Zugang_Fabrik(const QString &Klasse, QObject *Objekt)
 TReiter_Leiste::TReiter_Leiste(QWidget *parent)
     : QTabBar(parent)
 {
-    static const bool Fabrik_installiert = [] {
-        QAccessible::installFactory(Zugang_Fabrik);
-        return true;
-    }();
-    Q_UNUSED(Fabrik_installiert);
+    // Qt adds a factory once, however often it is installed.
+    QAccessible::installFactory(Zugang_Fabrik);
 
     // The base class lays its tabs out on one row; neither its scroll arrows
     // nor shortened captions may show.

@@ -141,11 +141,8 @@ QAccessibleInterface *Zugang_Fabrik(const QString &Klasse, QObject *Objekt)
 TText_mit_Aktionen::TText_mit_Aktionen(QWidget *parent)
     : QTextEdit(parent)
 {
-    static const bool Fabrik_installiert = [] {
-        QAccessible::installFactory(Zugang_Fabrik);
-        return true;
-    }();
-    Q_UNUSED(Fabrik_installiert);
+    // Qt adds a factory once, however often it is installed.
+    QAccessible::installFactory(Zugang_Fabrik);
 }
 
 void TText_mit_Aktionen::contextMenuEvent(QContextMenuEvent *event)
