@@ -4,8 +4,8 @@
 
 namespace {
 
-// The name is read from the widget on demand: setting the accessible name
-// would send a name change, which some screen readers cannot digest.
+// The name is read from the widget on demand, so it is the last text spoken
+// whenever a screen reader asks.
 class TAnsage_Zugang : public QAccessibleWidget
 {
 public:
@@ -49,6 +49,16 @@ void TAnsage::Ansagen(const QString &Text)
     if (Text.isEmpty() || !isVisible())
         return;
     m_Text = Text;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt's own announcement: the screen reader speaks the text it carries,
+    // without a role before it.
+    QAccessibleAnnouncementEvent Ansage(this, Text);
+    QAccessible::updateAccessibility(&Ansage);
+#else
+    // Screen readers cache an object's name: the change is announced first,
+    // or the next show repeats the previous text.
+    QAccessibleEvent Name(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&Name);
     // The screen reader presents a notification when it turns to shown, so
     // each text is announced as hidden, then shown again. The widget itself
     // stays shown: hiding it would lay out the whole page anew every time.
@@ -56,4 +66,5 @@ void TAnsage::Ansagen(const QString &Text)
     QAccessible::updateAccessibility(&Weg);
     QAccessibleEvent Da(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&Da);
+#endif
 }

@@ -5,9 +5,10 @@
 
 // Speaks a text through the screen reader without taking the focus and
 // without anything on the screen: an empty widget that assistive technology
-// sees as a notification. Screen readers present a notification when it is
-// shown, whatever has the focus; a changed name or description of a control
-// is not spoken on every desktop.
+// sees as a notification. Built against Qt 6.8 or later it sends Qt's
+// announcement event; before that, screen readers present a notification
+// when it is shown, whatever has the focus. A changed name or description of
+// a control is not spoken on every desktop.
 class TAnsage : public QWidget
 {
     Q_OBJECT

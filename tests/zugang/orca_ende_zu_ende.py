@@ -65,9 +65,10 @@ class Stunde:
         return beschreibung, treffer.group(0) + " =", ergebnis(int(treffer.group(1)), treffer.group(2),
                                                                int(treffer.group(3)))
 
-    def schritt(self, name, taste, erwartet, vorher=()):
+    def schritt(self, name, taste, erwartet, vorher=(), verboten=()):
         """Presses the keys of vorher, then taste. erwartet() gives the phrases
-        (case-insensitive) that must be spoken within the limit after taste."""
+        (case-insensitive) that must be spoken within the limit after taste;
+        no phrase of verboten may be spoken before the next key."""
         for v in vorher:
             tasten("key", "--clearmodifiers", v)
             time.sleep(0.3)
@@ -91,20 +92,25 @@ class Stunde:
                 fehler("%s: %r was not spoken; heard %r" % (name, p, [s for _, s in spaeter]))
             if zeiten[0] > self.args.frist:
                 fehler("%s: %r was spoken only after %.2f s" % (name, p, zeiten[0]))
+        for p in verboten:
+            if any(p.lower() in s.lower() for _, s in spaeter):
+                fehler("%s: %r was spoken; heard %r" % (name, p, [s for _, s in spaeter]))
 
     def antworten(self, richtig):
-        beschreibung, _, wert = self.aufgabe()
+        beschreibung, aufgabe, wert = self.aufgabe()
         antwort = str(wert if richtig else wert + 3)
         tasten("type", "--delay", "30", "--", antwort)
         warten(lambda: self.feld.queryText().getText(0, -1) == antwort, self.args.timeout, "the typed answer")
 
+        # The verdict of this answer to this task: a screen reader that
+        # repeats an earlier announcement says the wrong one.
         def danach():
             naechste = self.aufgabe(nicht=beschreibung)[1]
-            urteil = ["richtig gelöst"] if richtig else ["falsch gelöst", "lösung: %d" % wert]
-            return urteil + [naechste]
+            urteil = "%s gelöst: %s %s" % ("richtig" if richtig else "falsch", aufgabe, antwort)
+            return [urteil] + ([] if richtig else ["lösung: %d" % wert]) + [naechste]
 
         self.schritt("%s answer %s to %s" % ("right" if richtig else "wrong", antwort, beschreibung), "Return",
-                     danach)
+                     danach, verboten=["falsch gelöst" if richtig else "richtig gelöst"])
 
     def einstellen(self, name, vorher):
         beschreibung = self.aufgabe()[0]
@@ -132,7 +138,7 @@ def main():
     stunde.antworten(False)
     aufgabe = stunde.aufgabe()[1]
     tasten("type", "x")
-    stunde.schritt("no number", "Return", lambda: ["keine zahl", aufgabe])
+    stunde.schritt("no number", "Return", lambda: ["keine zahl", aufgabe], verboten=["gelöst:"])
     # Shift+Tab back to the operation list (Down: subtraction), then on to
     # the difficulty (Down: "mittel"); the focus returns to the field each time.
     zurueck = ["shift+Tab"] * 3
@@ -142,7 +148,7 @@ def main():
     stunde.einstellen("difficulty by keyboard", zurueck + ["Tab"])
     # The rest of a lesson of ten tasks.
     for i in range(8):
-        stunde.antworten(i % 3 != 2)
+        stunde.antworten(i % 2 == 0)
 
     print("start:")
     for s in start:
