@@ -93,7 +93,9 @@ void Reiter_pruefen(TReiter_Leiste *Leiste, const QString &Seite)
         QAccessibleInterface *Reiter = Zugang->child(i);
         const QString Name = Reiter->text(QAccessible::Name);
         const QRect R = Reiter->rect();
-        const QRect lokal(Leiste->mapFromGlobal(R.topLeft()), R.size());
+        // Taken from the bar, not mapped back from the screen: at a scale
+        // factor the window may sit at a half pixel, and the round trip is off.
+        const QRect lokal = Leiste->Reiter_Rechteck(i);
         const QString Wo = QStringLiteral("%1: tab \"%2\" at %3,%4 %5x%6")
                                .arg(Seite, Name)
                                .arg(R.x())
@@ -106,6 +108,8 @@ void Reiter_pruefen(TReiter_Leiste *Leiste, const QString &Seite)
             melden(Wo + QStringLiteral(" is narrower than its caption"));
         if (!Schirm.contains(R))
             melden(Wo + QStringLiteral(" lies outside the screen"));
+        if (R != QRect(Leiste->mapToGlobal(lokal.topLeft()), lokal.size()))
+            melden(Wo + QStringLiteral(" is not where its tab is drawn"));
         if (Sichtbar.intersected(lokal) != QRegion(lokal))
             melden(Wo + QStringLiteral(" is not fully visible"));
         if (i == Leiste->currentIndex() && R.bottom() != unterste_Zeile)
