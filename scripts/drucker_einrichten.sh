@@ -17,7 +17,11 @@ if [ "$(id -u)" -ne 0 ]; then
     exit 0
 fi
 
-scheduler_laeuft() { lpstat -r 2>/dev/null | grep -q 'is running'; }
+# Asked through the local socket, which the tests then use too: without it
+# the client would fall back to 127.0.0.1:631, where inside a root made for
+# testing another machine's spooler may answer.
+sockel=/run/cups/cups.sock
+scheduler_laeuft() { [ -S "$sockel" ] && lpstat -h "$sockel" -r 2>/dev/null | grep -q 'is running'; }
 
 if ! scheduler_laeuft; then
     echo "Starting the CUPS scheduler"
