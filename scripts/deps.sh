@@ -1,5 +1,5 @@
 # Sourced by the other scripts: installs with apt-get what a fresh Debian 12
-# machine lacks for building, running and testing the program.
+# or 13 machine lacks for building, running and testing the program.
 #   tarvo_pakete_sicherstellen PAKET...
 tarvo_pakete_sicherstellen() {
     local fehlend=()
@@ -19,6 +19,16 @@ tarvo_pakete_sicherstellen() {
     apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${fehlend[@]}"
 }
 
+# The newest clang the machine's archive offers whose sanitizer runtime is
+# packaged too (clang-14 on Debian 12, clang-19 on Debian 13).
+tarvo_neuestes_clang() {
+    apt-cache pkgnames libclang-rt- 2>/dev/null | sed -n 's/^libclang-rt-\([0-9]\+\)-dev$/\1/p' | sort -n | tail -n1
+}
+
 TARVO_BAU_PAKETE=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools
     libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n libjpeg62-turbo fonts-liberation fonts-dejavu-core
     libcups2-dev poppler-utils)
+TARVO_DRUCK_PAKETE=(cups cups-client cups-bsd printer-driver-cups-pdf)
+# What the checks on a virtual X server install when they miss it: a machine
+# without a network (the Debian 13 leg's namespace) gets them beforehand.
+TARVO_X_PRUEF_PAKETE=(xvfb x11-utils openbox xdotool dbus bsdutils at-spi2-core python3-pyatspi orca)

@@ -5,13 +5,20 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-tarvo_pakete_sicherstellen "${TARVO_BAU_PAKETE[@]}" clang-14 libclang-rt-14-dev
+tarvo_pakete_sicherstellen "${TARVO_BAU_PAKETE[@]}"
+version="$(tarvo_neuestes_clang)"
+if [ -z "$version" ]; then
+    apt-get -o DPkg::Lock::Timeout=600 update -qq
+    version="$(tarvo_neuestes_clang)"
+fi
+[ -n "$version" ] || { echo "The archive offers no clang with its sanitizer runtime." >&2; exit 1; }
+tarvo_pakete_sicherstellen "clang-$version" "libclang-rt-$version-dev"
 gesamt="${1:-${TARVO_FUZZ_SEKUNDEN:-60}}"
 # The parser is fast and gets a third; the main window is slow per input.
 parser=$(( gesamt / 3 > 0 ? gesamt / 3 : 1 ))
 feld=$(( gesamt - parser > 0 ? gesamt - parser : 1 ))
 bau=build-fuzz
-cmake -S . -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++-14 \
+cmake -S . -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER="clang++-$version" \
     -DTARVO_FUZZ=ON -DTARVO_MESSUNG=OFF -DBUILD_TESTING=OFF
 cmake --build "$bau" --target fuzz_antwort_lesen fuzz_antwortfeld
 
