@@ -3,7 +3,7 @@
 #include "app/TF_Haupt.h"
 #include "app/TFrame_RTF_Text_mit_drucken_Laden1.h"
 #include "core/Druck_Texte.h"
-#include "core/widgets/Text_drucken.h"
+#include "core/widgets/Box_als_PDF.h"
 #include "core/widgets/Text_speichern.h"
 #include "core/Zahlentexte.h"
 #include "evaluation/Protokoll_Ausgabe_Texte.h"
