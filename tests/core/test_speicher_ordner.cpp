@@ -1,4 +1,5 @@
 #include "core/Ausgabe_Vorgaben.h"
+#include "core/Speicher_Dateityp.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -24,6 +25,14 @@ private slots:
         QCOMPARE(Speicher_Ordner_waehlen(Fehlt, Dokumente, Home.path()), Dokumente);
         QCOMPARE(Speicher_Ordner_waehlen(QStringLiteral("/usr/bin"), Fehlt, Home.path()), Home.path());
         QCOMPARE(Speicher_Ordner_waehlen(QStringLiteral("/usr/bin"), QString(), Home.path()), Home.path());
+    }
+
+    // A typed extension wins over the chosen file type.
+    void Dateityp()
+    {
+        const QString Text = Dateityp_Filter(TDateityp::Textdatei), PDF = Dateityp_Filter(TDateityp::PDF_Dokument);
+        QCOMPARE(Dateityp_zum_Speichern(QStringLiteral("/a/b.PDF"), Text), TDateityp::PDF_Dokument);
+        QCOMPARE(Dateityp_zum_Speichern(QStringLiteral("/a/b.txt"), PDF), TDateityp::Textdatei);
     }
 };
 
