@@ -210,12 +210,9 @@ private slots:
             QCOMPARE(Woerter.count(u"<page "_s), Woerter.count(u"<page width=\"595.000000\" height=\"842.000000\">"_s));
             QCOMPARE(Woerter.section(u"<doc>"_s, 1),
                      Befehl(u"pdftotext"_s, {u"-bbox-layout"_s, Druck, u"-"_s}).section(u"<doc>"_s, 1));
-            // At the text's own pitch pdftotext keeps every column.
-            double Teilung = 0;
-            for (const TPDF_Seite &S : PDF_Seiten_lesen(PDF))
-                for (const TPDF_Wort &W : S.Woerter)
-                    if (W.Text.size() >= 3)
-                        Teilung = std::max(Teilung, W.Umriss.width() / W.Text.size());
+            // At the text's own pitch (its first word is long) pdftotext keeps every column.
+            const TPDF_Wort Erstes = PDF_Seiten_lesen(PDF).first().Woerter.first();
+            const double Teilung = Erstes.Umriss.width() / Erstes.Text.size();
             const QString Layout =
                 Befehl(u"pdftotext"_s, {u"-layout"_s, u"-fixed"_s, QString::number(Teilung), PDF, u"-"_s});
             QCOMPARE(Zeilen_ohne_Rand(Layout), Zeilen_ohne_Rand(Zeilen_der_Box(F.Box).join(u'\n')));
