@@ -134,7 +134,7 @@ void TFrame_RTF_Text_mit_drucken_Laden::Text_ausgeben(QTextEdit *Box, TAusgabe_A
         }
         Text_drucken_mit_Fehlerbericht(Box, Druckauftrag_Titel(Dokumentname));
     } else if (Art == TAusgabe_Art::speichern) {
-        Text_speichern_mit_Dialog(this, Zeilen_der_Box(Box), Speichername_Vorschlag(Dokumentname),
+        Text_speichern_mit_Dialog(this, Box, Speichername_Vorschlag(Dokumentname), Druckauftrag_Titel(Dokumentname),
                                   TUeberschreiben::mit_Warnung);
     }
 }

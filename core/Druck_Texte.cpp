@@ -1,5 +1,7 @@
 #include "core/Druck_Texte.h"
 
+#include "core/Speicher_Dateityp.h"
+
 QString Druckfehler_Text(TDruck_Fehlerart Art, const QString &Auftragsname, const QString &Drucker,
                          const QString &Grund)
 {
@@ -28,6 +30,11 @@ QString Druckfehler_Text(TDruck_Fehlerart Art, const QString &Auftragsname, cons
     }
     if (!Grund.isEmpty())
         Text += QStringLiteral("\n\nGrund: %1").arg(Grund);
+    // Without a printer at hand the pupil is shown the way on.
+    if (Art == TDruck_Fehlerart::kein_Standarddrucker || Art == TDruck_Fehlerart::Dienst_nicht_erreichbar)
+        Text += QStringLiteral("\n\nSie können den Text stattdessen über \"speichern\" als PDF-Datei sichern: "
+                               "Dateityp \"%1\".")
+                    .arg(Dateityp_Filter(TDateityp::PDF_Dokument));
     return Text;
 }
 

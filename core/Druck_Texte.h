@@ -13,6 +13,8 @@ enum class TDruck_Fehlerart
 };
 
 // Grund is the spooler's (or the file system's) own reason; it may be empty.
+// Without a default printer or print service the text ends with the way to
+// a PDF file instead.
 QString Druckfehler_Text(TDruck_Fehlerart Art, const QString &Auftragsname, const QString &Drucker,
                          const QString &Grund);
 

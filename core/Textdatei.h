@@ -3,10 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-// Every save goes through here: Windows-1252, CR LF after each line, and
-// through a temporary file: either the whole file is written, or an old
-// file of that name stays as it was. Returns an empty text on success, else
-// the reason in German words.
+// Every text file is saved through here: Windows-1252, CR LF after each
+// line, written as Datei_sicher_schreiben does. Returns an empty text on
+// success, else the reason in German words.
 QString Textdatei_schreiben(const QString &Pfad, const QStringList &Zeilen);
 
 // The bytes that would be written; ok is false when a character has no Windows-1252 code.

@@ -4,15 +4,18 @@
 #include "app/TF_Haupt.h"
 #include "app/TFrame_RTF_Text_mit_drucken_Laden1.h"
 #include "app/TTarvo_Anwendung.h"
+#include "core/widgets/Box_als_PDF.h"
 #include "core/widgets/TListBox.h"
 #include "core/widgets/TRadioGroup.h"
 #include "core/Textdatei.h"
 #include "core/Zahlentexte.h"
 #include "evaluation/TF_Auswertung.h"
 #include "evaluation/TOKBottomDlg_drucken_oder_speichern.h"
+#include "evaluation/TProtokoll_Statistik_Ausgabe.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"
 #include "solution_paths/TF_Tarvo.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -134,5 +137,25 @@ int main(int argc, char *argv[])
         QTest::mouseClick(Fenster.OKBottomDlg_drucken_oder_speichern->Button_speichern, Qt::LeftButton);
     });
     QTest::mouseClick(Fenster.Frame_RTF_Text_mit_drucken_Laden11->Button_drucken_und_laden, Qt::LeftButton);
-    return 0;
+
+    // The statistics saved as a PDF file, the type chosen in the save dialog
+    // of a folder with one PDF file; the file is left in the output folder
+    // for the script to render.
+    Box_als_PDF_schreiben(Uebung->F_Auswertung2->RichEdit1, QStringLiteral("Protokoll: zum Tarvo"),
+                          Beispiel.filePath(QStringLiteral("Protokoll_zum_Tarvo.pdf")));
+    beim_naechsten_Fenster([&](QWidget *Speichern) {
+        auto *Dialog = qobject_cast<QFileDialog *>(Speichern);
+        Dialog->resize(820, 480);
+        Dialog->setDirectory(Beispiel.path());
+        QTest::keyClick(Dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
+        auto *Liste = Dialog->findChild<QListView *>(QStringLiteral("listView"));
+        if (!QTest::qWaitFor([&] { return Liste->model()->rowCount(Liste->rootIndex()) == 1; }, 5000))
+            qFatal("the save dialog did not list the PDF file");
+        speichern(Dialog, Ordner, QStringLiteral("speicherdialog_pdf.png"));
+        static_cast<QDialog *>(Dialog)->accept();
+    });
+    Uebung->F_Auswertung2->Ausgabe->Statistik_speichern();
+    const QString Gespeichert = Ordner.filePath(QStringLiteral("gespeichert_statistik.pdf"));
+    QFile::remove(Gespeichert);
+    return QFile::copy(Beispiel.filePath(QStringLiteral("Statistik_zum_Tarvo.pdf")), Gespeichert) ? 0 : 1;
 }

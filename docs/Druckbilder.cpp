@@ -5,7 +5,7 @@
 #include "app/TFrame_RTF_Text_mit_drucken_Laden1.h"
 #include "app/TTarvo_Anwendung.h"
 #include "core/widgets/TListBox.h"
-#include "core/widgets/Text_drucken.h"
+#include "core/widgets/Box_als_PDF.h"
 #include "core/Zahlentexte.h"
 #include "evaluation/TF_Auswertung.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"

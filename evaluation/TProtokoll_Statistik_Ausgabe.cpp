@@ -50,18 +50,18 @@ void TProtokoll_Statistik_Ausgabe::Button_Protokoll_und_Statistik_druckenClick()
 
 void TProtokoll_Statistik_Ausgabe::Protokoll_speichern()
 {
-    Text_speichern_mit_Dialog(Seite, Zeilen_der_Box(RichEdit1), Datei_Protokoll, TUeberschreiben::ohne_Frage);
+    Text_speichern_mit_Dialog(Seite, RichEdit1, Datei_Protokoll, Auftrag_Protokoll, TUeberschreiben::ohne_Frage);
 }
 
 void TProtokoll_Statistik_Ausgabe::Statistik_speichern()
 {
-    Text_speichern_mit_Dialog(Seite, Zeilen_der_Box(RichEdit2), Datei_Statistik, TUeberschreiben::ohne_Frage);
+    Text_speichern_mit_Dialog(Seite, RichEdit2, Datei_Statistik, Auftrag_Statistik, TUeberschreiben::ohne_Frage);
 }
 
 void TProtokoll_Statistik_Ausgabe::Protokoll_und_Statistik_speichern()
 {
     Beide_Texte_zusammenfuegen();
-    Text_speichern_mit_Dialog(Seite, Zeilen_der_Box(RichEdit3), Datei_Protokoll_und_Statistik,
+    Text_speichern_mit_Dialog(Seite, RichEdit3, Datei_Protokoll_und_Statistik, Auftrag_Protokoll_und_Statistik,
                               TUeberschreiben::ohne_Frage);
 }
 

@@ -2,7 +2,7 @@
 # Takes the README's screenshots from the real program under Xvfb on a
 # 1366 x 768 screen, at scale factor 1 into docs/bilder/ and at 2 (on a screen
 # twice as large) into docs/bilder/2x/ (high-DPI check), and renders two
-# printed pages into docs/bilder/.
+# printed pages and a page saved as a PDF file into docs/bilder/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
@@ -23,6 +23,9 @@ fotos() { # screen size, scale factor, folder
 }
 fotos 1366x768 1 docs/bilder
 fotos 2732x1536 2 docs/bilder/2x
+# The statistics the screenshot tool saved through the save dialog as a PDF file.
+pdftoppm -r 72 -png -f 1 -l 1 -singlefile docs/bilder/gespeichert_statistik.pdf docs/bilder/pdf_statistik
+rm -f docs/bilder/gespeichert_statistik.pdf docs/bilder/2x/gespeichert_statistik.pdf
 # The first printed page of the protocol and of the information document,
 # rendered from the PDF every print job sends.
 cmake --build build-bilder --target tarvo_druckbilder

@@ -21,6 +21,16 @@ TSpeicher_Dialog::TSpeicher_Dialog(QWidget *parent)
     setLabelText(QFileDialog::FileType, Texte.Dateityp);
     setLabelText(QFileDialog::Accept, Texte.Speichern);
     setLabelText(QFileDialog::Reject, Texte.Abbrechen);
+    setNameFilters(Dateityp_Filter());
+    setDefaultSuffix(Dateityp_Endung(TDateityp::Textdatei));
+    // The dialog itself swaps the extension of a shown name; a name typed without one gets the type's.
+    connect(this, &QFileDialog::filterSelected, this,
+            [this](const QString &Filter) { setDefaultSuffix(Dateityp_Endung(Dateityp_des_Filters(Filter))); });
+}
+
+TDateityp TSpeicher_Dialog::Dateityp() const
+{
+    return Dateityp_zum_Speichern(selectedFiles().value(0), selectedNameFilter());
 }
 
 void TSpeicher_Dialog::accept()

@@ -15,9 +15,10 @@ enum class TUeberschreiben
     mit_Warnung
 };
 
-// Asks for a file in the save dialog (proposed name, .txt, the proposed
-// folder) and writes the lines there in Windows-1252 with CR LF. A failed
-// write is reported in a message box naming the file and the reason.
-// Returns true when the file was written.
-bool Text_speichern_mit_Dialog(QWidget *Eltern, const QStringList &Zeilen, const QString &Dateiname_Vorschlag,
-                               TUeberschreiben Ueberschreiben);
+// Asks for a file in the save dialog (proposed name with .txt, the proposed
+// folder) and writes the box's lines there: as a text file in Windows-1252
+// with CR LF, or as a PDF document of the printout's pages titled Titel.
+// A failed write is reported in a message box naming the file and the
+// reason. Returns true when the file was written.
+bool Text_speichern_mit_Dialog(QWidget *Eltern, const QTextEdit *Box, const QString &Dateiname_Vorschlag,
+                               const QString &Titel, TUeberschreiben Ueberschreiben);

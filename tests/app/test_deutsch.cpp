@@ -77,6 +77,7 @@ private slots:
         const QString Pfad = Ordner.filePath(QStringLiteral("alt.txt"));
         QCOMPARE(Textdatei_schreiben(Pfad, {QStringLiteral("alt")}), QString());
         QWidget Eltern;
+        QTextEdit Box(QStringLiteral("neu"), &Eltern);
         bool Frage_gesehen = false;
         Beim_naechsten_Dialog([&](QWidget *Speichern) {
             Gelesen << Texte(Speichern);
@@ -90,7 +91,7 @@ private slots:
                 Speichern);
             Speichern_unter(Speichern, Pfad);
         });
-        QVERIFY(!Text_speichern_mit_Dialog(&Eltern, {QStringLiteral("neu")}, QStringLiteral("alt"),
+        QVERIFY(!Text_speichern_mit_Dialog(&Eltern, &Box, QStringLiteral("alt"), QStringLiteral("alt"),
                                            TUeberschreiben::mit_Warnung));
         QVERIFY(Frage_gesehen);
         QVERIFY(Gelesen.contains(QStringLiteral("Speichern unter")));

@@ -106,7 +106,7 @@ private slots:
             QTest::keyClick(D->focusWidget(), Qt::Key_Return); // "Text speichern" is the default
         });
         QTest::mouseClick(Rahmen.Button_drucken_und_laden, Qt::LeftButton);
-        QCOMPARE(Vorschlag, QStringLiteral("Informationen_zum_Tarvo"));
+        QCOMPARE(Vorschlag, QStringLiteral("Informationen_zum_Tarvo.txt"));
         const QByteArray Bytes = Datei_lesen(Ordner.filePath(QStringLiteral("info.txt")));
         QVERIFY(Bytes.startsWith(" Informationen zum Tarvo\r\n " + QByteArray(63, '-') + "\r\n\r\n"));
         QVERIFY(Bytes.contains("  | a | hei\xDF"
@@ -141,7 +141,7 @@ private slots:
             Speichern_unter(Speichern, Pfad);
         });
         QTest::mouseClick(Rahmen.Button_laden, Qt::LeftButton);
-        QCOMPARE(Vorschlag, QStringLiteral("Vorgabe_xx1"));
+        QCOMPARE(Vorschlag, QStringLiteral("Vorgabe_xx1.txt"));
         QVERIFY(Gewarnt);
         QCOMPARE(Datei_lesen(Pfad), QByteArray("alt\r\n"));
     }

@@ -1,15 +1,18 @@
+#include "tests/support/Dialog_Hilfen.h"
 #include "tests/support/PDF_Pruefung.h"
 
 #include "app/TF_Haupt.h"
 #include "app/TFrame_RTF_Text_mit_drucken_Laden1.h"
 #include "core/Druck_Texte.h"
-#include "core/widgets/Text_drucken.h"
+#include "core/widgets/Box_als_PDF.h"
 #include "core/widgets/Text_speichern.h"
 #include "core/Zahlentexte.h"
 #include "evaluation/Protokoll_Ausgabe_Texte.h"
 #include "evaluation/TF_Auswertung.h"
+#include "evaluation/TProtokoll_Statistik_Ausgabe.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,6 +24,8 @@
 // What the print jobs put on paper, read back from the PDF every job sends:
 // each line of the box in order with its blanks, at a readable size, inside
 // the printable area, over as many pages as it needs.
+using namespace Qt::StringLiterals;
+
 class Test_Druckbild : public QObject
 {
     Q_OBJECT
@@ -128,6 +133,21 @@ class Test_Druckbild : public QObject
         QCOMPARE(Gedruckt, Erwartet);
     }
 
+    // Page numbers and breaks, trailing blanks and the indent all lines share aside.
+    static QStringList Zeilen_ohne_Rand(QString Text)
+    {
+        static const QRegularExpression Seitenzahl(QStringLiteral("\\n *Seite \\d+ von \\d+\\n")),
+            Rechts(QStringLiteral(" +$|\\s+\\z"), QRegularExpression::MultilineOption);
+        QStringList Zeilen = Text.replace(Seitenzahl, QStringLiteral("\n")).remove(u'\f').remove(Rechts).split(u'\n');
+        qsizetype Einzug = 1000;
+        for (const QString &Z : Zeilen)
+            if (!Z.isEmpty())
+                Einzug = std::min(Einzug, Z.size() - Z.trimmed().size());
+        for (QString &Z : Zeilen)
+            Z.remove(0, Einzug);
+        return Zeilen;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -153,6 +173,50 @@ private slots:
     {
         // Its widest line does not fit at 12 pt: the whole text is set smaller.
         Pruefen(Fenster->Frame_RTF_Text_mit_drucken_Laden11->RichEdit1, QStringLiteral("Informationen"), 2.5);
+    }
+
+    // Saved as PDF through the save dialog: the printout's pages (same words
+    // in the same boxes on A4, same title) with the text file's lines.
+    void Als_PDF_gespeichert_wie_gedruckt()
+    {
+        TF_Auswertung *A = Fenster->Frame_Tarvo_Uebungen1->F_Auswertung2;
+        TFrame_RTF_Text_mit_drucken_Laden *Dokument = Fenster->Frame_RTF_Text_mit_drucken_Laden11;
+        struct TFall
+        {
+            QTextEdit *Box;
+            QString Titel, Name;
+            std::function<void()> Speichern;
+        };
+        for (const TFall &F : QList<TFall>{
+                 {A->RichEdit1, Auftrag_Protokoll, Datei_Protokoll, [A] { A->Ausgabe->Protokoll_speichern(); }},
+                 {A->RichEdit2, Auftrag_Statistik, Datei_Statistik, [A] { A->Ausgabe->Statistik_speichern(); }},
+                 {A->RichEdit3, Auftrag_Protokoll_und_Statistik, Datei_Protokoll_und_Statistik,
+                  [A] { A->Ausgabe->Protokoll_und_Statistik_speichern(); }},
+                 {Dokument->RichEdit1, QStringLiteral("Ausdruck : Informationen_zum_Tarvo"),
+                  QStringLiteral("Informationen_zum_Tarvo"), [Dokument] { Dokument->Action_Text_laden->trigger(); }}}) {
+            QString Vorschlag;
+            Beim_naechsten_Dialog([&](QWidget *D) {
+                qobject_cast<QFileDialog *>(D)->setDirectory(Ordner.path());
+                QTest::keyClick(D->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
+                Vorschlag = D->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+                static_cast<QDialog *>(D)->accept();
+            });
+            F.Speichern();
+            const QString PDF = Ordner.filePath(F.Name + QStringLiteral(".pdf")), Druck = Ordner.filePath(u"d.pdf"_s);
+            QCOMPARE(Vorschlag, QFileInfo(PDF).fileName());
+            QVERIFY(Box_als_PDF_schreiben(F.Box, F.Titel, Druck) > 0);
+            const QString Woerter = Befehl(u"pdftotext"_s, {u"-bbox-layout"_s, PDF, u"-"_s});
+            QVERIFY(Woerter.contains(u"<title>%1</title>"_s.arg(F.Titel)));
+            QCOMPARE(Woerter.count(u"<page "_s), Woerter.count(u"<page width=\"595.000000\" height=\"842.000000\">"_s));
+            QCOMPARE(Woerter.section(u"<doc>"_s, 1),
+                     Befehl(u"pdftotext"_s, {u"-bbox-layout"_s, Druck, u"-"_s}).section(u"<doc>"_s, 1));
+            // At the text's own pitch (its first word is long) pdftotext keeps every column.
+            const TPDF_Wort Erstes = PDF_Seiten_lesen(PDF).first().Woerter.first();
+            const double Teilung = Erstes.Umriss.width() / Erstes.Text.size();
+            const QString Layout =
+                Befehl(u"pdftotext"_s, {u"-layout"_s, u"-fixed"_s, QString::number(Teilung), PDF, u"-"_s});
+            QCOMPARE(Zeilen_ohne_Rand(Layout), Zeilen_ohne_Rand(Zeilen_der_Box(F.Box).join(u'\n')));
+        }
     }
 
     void Protokoll_einer_langen_Stunde()

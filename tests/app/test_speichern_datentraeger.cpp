@@ -88,10 +88,10 @@ private slots:
     {
         QTest::addColumn<QString>("Art");
         QTest::addColumn<bool>("voll_vorher");
-        for (const char *Art : {"Protokoll", "Statistik", "Protokoll_und_Statistik", "Dokument"})
+        for (const char *Art : {"Protokoll", "Statistik", "Protokoll_und_Statistik", "Dokument", "Statistik.pdf"})
             QTest::addRow("%s, vorher voll", Art) << QString::fromLatin1(Art) << true;
         // More than Qt's 16 KB buffer: the disk fills while the protocol is written.
-        for (const char *Art : {"Protokoll", "Protokoll_und_Statistik"})
+        for (const char *Art : {"Protokoll", "Protokoll_und_Statistik", "Protokoll.pdf"})
             QTest::addRow("%s, voll beim Schreiben", Art) << QString::fromLatin1(Art) << false;
     }
 
@@ -99,10 +99,13 @@ private slots:
     {
         QFETCH(QString, Art);
         QFETCH(bool, voll_vorher);
+        // A name ending in ".pdf" is saved as a PDF file, any other as a text file.
+        const QString Datei = Art.contains(u'.') ? Art : Art + QStringLiteral(".txt");
+        Art = Art.section(u'.', 0, 0);
         TKleiner_Datentraeger Platte(16 * 1024);
         if (!Platte.eingehaengt)
             QSKIP("mounting is not allowed here (needs root): no small file system");
-        const QString Pfad = Platte.Pfad(Art + QStringLiteral(".txt"));
+        const QString Pfad = Platte.Pfad(Datei);
         QCOMPARE(Textdatei_schreiben(Pfad, {QStringLiteral("alt")}), QString());
         RichEdit1->setPlainText(QStringList(voll_vorher ? 4 : 500, QString(60, u'=')).join(u'\n'));
         if (voll_vorher)
@@ -117,9 +120,8 @@ private slots:
         RichEdit1->setPlainText(QString(60, u'='));
         QCOMPARE(Speichern(Art, Pfad, false), QString());
         const QByteArray Neu = Datei_lesen(Pfad);
-        QVERIFY2(Neu.size() > 20 && Neu.endsWith("\r\n"), Neu.constData());
-        QCOMPARE(QDir(Platte.Ordner.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{Art + QStringLiteral(".txt")});
+        QVERIFY2(Neu.size() > 20 && (Neu.endsWith("\r\n") || Neu.startsWith("%PDF-")), Neu.constData());
+        QCOMPARE(QDir(Platte.Ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{Datei});
     }
 };
 

@@ -1,4 +1,6 @@
 #include "core/Ausgabe_Vorgaben.h"
+#include "core/Druck_Texte.h"
+#include "core/Speicher_Dateityp.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -24,6 +26,20 @@ private slots:
         QCOMPARE(Speicher_Ordner_waehlen(Fehlt, Dokumente, Home.path()), Dokumente);
         QCOMPARE(Speicher_Ordner_waehlen(QStringLiteral("/usr/bin"), Fehlt, Home.path()), Home.path());
         QCOMPARE(Speicher_Ordner_waehlen(QStringLiteral("/usr/bin"), QString(), Home.path()), Home.path());
+    }
+
+    // A typed extension wins over the chosen file type. Only where no printer
+    // can be reached is the PDF file shown as the way on.
+    void Dateityp_und_Ausweg_ohne_Drucker()
+    {
+        const QString Text = Dateityp_Filter(TDateityp::Textdatei), PDF = Dateityp_Filter(TDateityp::PDF_Dokument);
+        QCOMPARE(Dateityp_zum_Speichern(QStringLiteral("/a/b.PDF"), Text), TDateityp::PDF_Dokument);
+        QCOMPARE(Dateityp_zum_Speichern(QStringLiteral("/a/b.txt"), PDF), TDateityp::Textdatei);
+        for (TDruck_Fehlerart Art : {TDruck_Fehlerart::keine_Druckdatei, TDruck_Fehlerart::kein_Standarddrucker,
+                                     TDruck_Fehlerart::Dienst_nicht_erreichbar, TDruck_Fehlerart::Drucker_lehnt_ab})
+            QCOMPARE(
+                Druckfehler_Text(Art, QString(), QString(), QStringLiteral("x")).endsWith(PDF + QStringLiteral("\".")),
+                Art == TDruck_Fehlerart::kein_Standarddrucker || Art == TDruck_Fehlerart::Dienst_nicht_erreichbar);
     }
 };
 

@@ -155,7 +155,7 @@ private slots:
             QTest::mouseClick(Dialog.Btn_Protokoll_speichern, Qt::LeftButton);
         });
         Ausgabe->Button_Protokoll_Statistik_drucken_speichernClick();
-        QCOMPARE(Vorschlag, Datei_Protokoll);
+        QCOMPARE(Vorschlag, Datei_Protokoll + QStringLiteral(".txt"));
         QCOMPARE(Ordner_Vorschlag, Speicher_Ordner_vorschlagen());
         QVERIFY(QDir(Speicher_Ordner_vorschlagen()).entryList({QStringLiteral("Protokoll_zum_Tarvo*")}).isEmpty());
     }
