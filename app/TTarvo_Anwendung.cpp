@@ -5,24 +5,23 @@
 
 #include <QLibraryInfo>
 #include <QLocale>
+#include <clocale>
 #include <exception>
-
-namespace {
-// Qt's file list takes sizes and dates from the system locale, which Qt reads
-// from the environment: it is set before the application object exists.
-int &Deutsche_Umgebung(int &argc)
-{
-    qputenv("LC_ALL", "de_DE.UTF-8");
-    return argc;
-}
-}
+#include <langinfo.h>
 
 TTarvo_Anwendung::TTarvo_Anwendung(int &argc, char **argv)
-    : QApplication(Deutsche_Umgebung(argc), argv)
+    : QApplication(argc, argv)
 {
     // The program is German whatever the system's locale: Qt's own dialogs,
-    // menus and buttons too, and dates and sizes in the save dialog.
+    // menus and buttons too, and dates and sizes in the save dialog. The
+    // environment is left as it is, for the C library and for every program
+    // started from here.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // Where the system's language is not installed, the C library falls back
+    // to ASCII and Xlib would mangle the window title (WM_NAME); the
+    // program's characters are UTF-8 whatever the language.
+    if (qstrcmp(nl_langinfo(CODESET), "UTF-8") != 0)
+        std::setlocale(LC_CTYPE, "C.UTF-8");
     if (Qt_Uebersetzung.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(&Qt_Uebersetzung);
     // No dialog of the program may open partly off the screen.

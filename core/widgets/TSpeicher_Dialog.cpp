@@ -2,6 +2,7 @@
 
 #include "core/Ausgabe_Vorgaben.h"
 #include "core/Speicherfehler.h"
+#include "core/widgets/TDateiliste_deutsch.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
@@ -11,6 +12,7 @@ TSpeicher_Dialog::TSpeicher_Dialog(QWidget *parent)
 {
     // Non-native so it looks the same everywhere and its texts are the program's.
     setOption(QFileDialog::DontUseNativeDialog);
+    setProxyModel(new TDateiliste_deutsch(this));
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
     // Qt's German translation lacks some of these ("Cancel"); the program's own words throughout.

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QTreeView>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
@@ -75,12 +76,21 @@ private slots:
     {
         QTemporaryDir Ordner;
         const QString Pfad = Ordner.filePath(QStringLiteral("alt.txt"));
-        QCOMPARE(Textdatei_schreiben(Pfad, {QStringLiteral("alt")}), QString());
+        // Over a KiB, so its size has a decimal comma in German.
+        const QStringList Alt(300, QStringLiteral("alt"));
+        QCOMPARE(Textdatei_schreiben(Pfad, Alt), QString());
         QWidget Eltern;
         QTextEdit Box(QStringLiteral("neu"), &Eltern);
         bool Frage_gesehen = false;
+        QStringList Groesse_und_Datum;
         Beim_naechsten_Dialog([&](QWidget *Speichern) {
             Gelesen << Texte(Speichern);
+            // Sizes and dates in the file list as German writes them, whatever the system's language.
+            static_cast<QFileDialog *>(Speichern)->setDirectory(Ordner.path());
+            auto *Liste = Speichern->findChild<QTreeView *>();
+            const auto Zeile = [Liste] { return Liste->model()->index(0, 1, Liste->rootIndex()); };
+            if (QTest::qWaitFor([&] { return !Zeile().data().toString().isEmpty(); }, 5000))
+                Groesse_und_Datum << Zeile().data().toString() << Zeile().siblingAtColumn(3).data().toString();
             Beim_naechsten_Dialog(
                 [&](QWidget *Frage) {
                     Frage_gesehen = true;
@@ -95,7 +105,36 @@ private slots:
                                            TUeberschreiben::mit_Warnung));
         QVERIFY(Frage_gesehen);
         QVERIFY(Gelesen.contains(QStringLiteral("Speichern unter")));
-        QCOMPARE(Datei_lesen(Pfad), QByteArray("alt\r\n"));
+        QCOMPARE(Datei_lesen(Pfad), Alt.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+        QCOMPARE(Groesse_und_Datum.value(0), QStringLiteral("1,46 KiB"));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d\\d \\d\\d:\\d\\d$"))
+                     .match(Groesse_und_Datum.value(1))
+                     .hasMatch(),
+                 qPrintable(Groesse_und_Datum.value(1)));
+    }
+
+    void Fenstertitel()
+    {
+        TF_Haupt Fenster;
+        Fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Fenster));
+        const QString Titel = QStringLiteral("Übungsprogramm zum Tarvo (ganze Zahlen) (Version: 2.0.0.0)");
+        QCOMPARE(Fenster.windowTitle(), Titel);
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            return;
+        // Panels and scripts read the title from both properties; xprop decodes either.
+        QProcess Lesen;
+        QProcessEnvironment Umgebung = QProcessEnvironment::systemEnvironment();
+        Umgebung.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        Lesen.setProcessEnvironment(Umgebung);
+        Lesen.start(QStringLiteral("xprop"),
+                    {QStringLiteral("-id"), QString::number(Fenster.winId()), QStringLiteral("WM_NAME"),
+                     QStringLiteral("_NET_WM_NAME")});
+        QVERIFY(Lesen.waitForFinished(5000));
+        const QStringList Zeilen = QString::fromUtf8(Lesen.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(Zeilen.size(), 2);
+        for (const QString &Zeile : Zeilen)
+            QCOMPARE(Zeile.section(QStringLiteral(" = "), 1), u'"' + Titel + u'"');
     }
 
     void Kontextmenues()
@@ -126,9 +165,6 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    qputenv("LANG", "C");
-    qputenv("LC_ALL", "C");
-    qunsetenv("LANGUAGE");
     TTarvo_Anwendung Anwendung(argc, argv);
     Test_Deutsch Test;
     return QTest::qExec(&Test, argc, argv);
