@@ -31,4 +31,4 @@ TARVO_BAU_PAKETE=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-to
 TARVO_DRUCK_PAKETE=(cups cups-client cups-bsd printer-driver-cups-pdf)
 # What the checks on a virtual X server install when they miss it: a machine
 # without a network (the Debian 13 leg's namespace) gets them beforehand.
-TARVO_X_PRUEF_PAKETE=(xvfb x11-utils openbox xdotool dbus bsdutils at-spi2-core python3-pyatspi orca locales)
+TARVO_PRUEF_PAKETE=(xvfb x11-utils openbox xdotool dbus bsdutils at-spi2-core python3-pyatspi orca locales)
