@@ -157,7 +157,8 @@ void TF_Haupt::changeEvent(QEvent *event)
     // it was before, a place worked out before the window had a frame. Its
     // next size is corrected once the frame is known.
     if (event->type() == QEvent::WindowStateChange)
-        Normallage_pruefen = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+        Normallage_pruefen = TFenster_Einpasser::Fenster_platzierbar()
+            && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
 }
 
 void TF_Haupt::resizeEvent(QResizeEvent *event)
@@ -187,7 +188,8 @@ void TF_Haupt::Normallage_setzen()
     Ziel.moveCenter(Bereich.center());
     Ziel = Fenster_einpassen(Ziel, Bereich);
     resize(Ziel.size().shrunkBy(Rand));
-    move(Ziel.topLeft());
+    if (TFenster_Einpasser::Fenster_platzierbar())
+        move(Ziel.topLeft());
 }
 
 void TF_Haupt::Antwortfeld_fokussieren()

@@ -24,5 +24,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so dpkg-shlibdeps cannot see them (Qt's German texts too).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6gui6, qt6-translations-l10n, libjpeg62-turbo, fonts-liberation, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups")
+# Without Qt's Wayland platform a Wayland desktop runs the program through
+# XWayland, blurred on a scaled screen.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups, qt6-wayland")
 include(CPack)

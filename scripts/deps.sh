@@ -26,9 +26,11 @@ tarvo_neuestes_clang() {
 }
 
 TARVO_BAU_PAKETE=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools
-    libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n libjpeg62-turbo fonts-liberation fonts-dejavu-core
+    libqt6printsupport6 qt6-qpa-plugins qt6-wayland qt6-translations-l10n libjpeg62-turbo fonts-liberation fonts-dejavu-core
     libcups2-dev poppler-utils)
 TARVO_DRUCK_PAKETE=(cups cups-client cups-bsd printer-driver-cups-pdf)
-# What the checks on a virtual X server install when they miss it: a machine
-# without a network (the Debian 13 leg's namespace) gets them beforehand.
-TARVO_PRUEF_PAKETE=(xvfb x11-utils openbox xdotool dbus bsdutils at-spi2-core python3-pyatspi orca locales)
+# What the checks on a virtual X server or Wayland compositor install when
+# they miss it: a machine without a network (the Debian 13 leg's namespace)
+# gets them beforehand.
+TARVO_PRUEF_PAKETE=(xvfb x11-utils openbox xdotool dbus bsdutils at-spi2-core python3-pyatspi orca locales
+    sway grim)

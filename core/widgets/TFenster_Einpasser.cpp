@@ -43,6 +43,11 @@ QRect TFenster_Einpasser::Bereich(const QScreen *Schirm)
     return Faktor == std::floor(Faktor) ? B : B.adjusted(0, 0, -1, -1);
 }
 
+bool TFenster_Einpasser::Fenster_platzierbar()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void TFenster_Einpasser::einpassen(QWidget *Fenster)
 {
     const QScreen *Schirm = Fenster->screen() ? Fenster->screen() : QGuiApplication::primaryScreen();
@@ -57,7 +62,7 @@ void TFenster_Einpasser::einpassen(QWidget *Fenster)
         Fenster->setMinimumSize(Fenster->minimumSize().boundedTo(Innen));
         Fenster->resize(Innen);
     }
-    if (Platz.topLeft() != Rahmen.topLeft())
+    if (Platz.topLeft() != Rahmen.topLeft() && Fenster_platzierbar())
         Fenster->move(Platz.topLeft());
 }
 
@@ -70,7 +75,7 @@ bool TFenster_Einpasser::eventFilter(QObject *watched, QEvent *event)
         // The dialog first takes its own place, then it is brought in.
         watched->event(event);
         einpassen(Fenster);
-        if (!Fenster->windowHandle() || Fenster->windowHandle()->frameMargins().isNull())
+        if (Fenster_platzierbar() && (!Fenster->windowHandle() || Fenster->windowHandle()->frameMargins().isNull()))
             Ungerahmt << Fenster;
         return true;
     }

@@ -13,7 +13,9 @@ class QWidget;
 // moved the least distance into the screen's available area, and cut to
 // that area where it is larger. The frame is estimated from the owner's
 // until the window manager has framed the dialog; then the rule is applied
-// once more with the real frame. Installed on the application object.
+// once more with the real frame. Where the compositor places windows
+// (Wayland), a dialog larger than the screen is only cut to it. Installed on
+// the application object.
 class TFenster_Einpasser : public QObject
 {
     Q_OBJECT
@@ -27,6 +29,10 @@ public:
     // The screen's available area in the window's coordinates; on a
     // fractional scale one pixel less, which rounding would otherwise eat.
     static QRect Bereich(const QScreen *Schirm);
+
+    // Whether the program may place its own windows: not on Wayland, where
+    // the compositor alone places them (over their owner).
+    static bool Fenster_platzierbar();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
