@@ -11,6 +11,8 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include <algorithm>
+
 namespace {
 
 // A panel reads out as text, or as a button while it can be clicked.
@@ -78,9 +80,38 @@ TPanel::TPanel(QWidget *parent)
 
     setAlignment(Qt::AlignCenter);
     setTextFormat(Qt::PlainText);
+    setWordWrap(true);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setFarbe(Farbe_Silber);
+}
+
+void TPanel::setCaption(const QString &Caption)
+{
+    setText(Caption);
+    Hoehe_anpassen();
+}
+
+void TPanel::Hoehe_anpassen()
+{
+    // A panel holding controls is laid out by them.
+    if (layout() || text().isEmpty())
+        return;
+    if (m_Entwurfshoehe < 0)
+        m_Entwurfshoehe = minimumHeight();
+    // Where QLabel draws the text (QLabel::heightForWidth never answers less
+    // than the minimum height, which here is the height set last).
+    const QFontMetrics M = fontMetrics();
+    QRect Innen = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const int Einzug = indent() < 0 && frameWidth() ? M.horizontalAdvance(u'x') / 2 - margin() : std::max(indent(), 0);
+    if (alignment() & (Qt::AlignLeft | Qt::AlignRight))
+        Innen.setWidth(Innen.width() - Einzug);
+    const QRect Bedarf =
+        M.boundingRect(QRect(0, 0, Innen.width(), QWIDGETSIZE_MAX),
+                       int(alignment() & ~(Qt::AlignVCenter | Qt::AlignHCenter)) | Qt::TextWordWrap, text());
+    const int Hoehe = std::max(m_Entwurfshoehe, Bedarf.height() + height() - Innen.height());
+    if (minimumHeight() != Hoehe || maximumHeight() != Hoehe)
+        setFixedHeight(Hoehe);
 }
 
 void TPanel::setFarbe(TFarbe Farbe)
@@ -113,6 +144,12 @@ QSize TPanel::minimumSizeHint() const
     if (!text().isEmpty())
         Groesse.setWidth(layout() ? layout()->totalMinimumSize().width() : 2 * frameWidth());
     return Groesse;
+}
+
+void TPanel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    Hoehe_anpassen();
 }
 
 void TPanel::mousePressEvent(QMouseEvent *event)
