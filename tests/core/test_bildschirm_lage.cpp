@@ -1,4 +1,5 @@
 #include "core/Fenster_Lage.h"
+#include "core/Reihe_mit_Knopf.h"
 #include "core/Reiter_Anordnung.h"
 
 #include <QTest>
@@ -105,6 +106,17 @@ private slots:
         QFETCH(QRect, Bereich);
         QFETCH(QRect, Ergebnis);
         QCOMPARE(::Fenster_einpassen(Rahmen, Bereich), Ergebnis);
+    }
+
+    // The settings row: the button at its end to the last pixel, else
+    // beneath a narrower last group, which then takes the button's width.
+    void Knopf_am_Ende_oder_darunter()
+    {
+        const QList<int> Reihe = {150, 170, 400, 160};
+        QCOMPARE(Reihe_mit_Knopf(Reihe, 6, 210, 1114).Knopf_daneben, true);
+        QCOMPARE(Reihe_mit_Knopf(Reihe, 6, 210, 1113).Knopf_daneben, false);
+        QCOMPARE(Reihe_mit_Knopf(Reihe, 6, 210, 0).Mindestbreite, 948);
+        QCOMPARE(Reihe_mit_Knopf(Reihe, 6, 100, 0).Mindestbreite, 898);
     }
 };
 
