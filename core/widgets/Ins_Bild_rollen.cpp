@@ -16,6 +16,5 @@ void Ins_Bild_rollen(const QList<const QWidget *> &Widgets)
     for (const QWidget *W : Widgets)
         Rahmen |= QRect(W->mapTo(Bereich->widget(), QPoint(0, 0)), W->size());
     // A point with margins of half the rectangle: Qt's least scroll for it.
-    Bereich->ensureVisible(Rahmen.center().x(), Rahmen.center().y(), Rahmen.width() / 2 + 1,
-                           Rahmen.height() / 2 + 1);
+    Bereich->ensureVisible(Rahmen.center().x(), Rahmen.center().y(), Rahmen.width() / 2 + 1, Rahmen.height() / 2 + 1);
 }

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
@@ -80,7 +81,6 @@ TPanel::TPanel(QWidget *parent)
 
     setAlignment(Qt::AlignCenter);
     setTextFormat(Qt::PlainText);
-    setWordWrap(true);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setFarbe(Farbe_Silber);
@@ -92,6 +92,20 @@ void TPanel::setCaption(const QString &Caption)
     Hoehe_anpassen();
 }
 
+QRect TPanel::Textflaeche() const
+{
+    // As QLabel places its text: inside the frame, indented on the aligned side.
+    QRect Innen = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const Qt::Alignment Lage = QStyle::visualAlignment(layoutDirection(), alignment());
+    const int Einzug =
+        indent() < 0 && frameWidth() ? fontMetrics().horizontalAdvance(u'x') / 2 - margin() : std::max(indent(), 0);
+    if (Lage & Qt::AlignLeft)
+        Innen.setLeft(Innen.left() + Einzug);
+    if (Lage & Qt::AlignRight)
+        Innen.setRight(Innen.right() - Einzug);
+    return Innen;
+}
+
 void TPanel::Hoehe_anpassen()
 {
     // A panel holding controls is laid out by them.
@@ -99,16 +113,10 @@ void TPanel::Hoehe_anpassen()
         return;
     if (m_Entwurfshoehe < 0)
         m_Entwurfshoehe = minimumHeight();
-    // Where QLabel draws the text (QLabel::heightForWidth never answers less
-    // than the minimum height, which here is the height set last).
-    const QFontMetrics M = fontMetrics();
-    QRect Innen = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    const int Einzug = indent() < 0 && frameWidth() ? M.horizontalAdvance(u'x') / 2 - margin() : std::max(indent(), 0);
-    if (alignment() & (Qt::AlignLeft | Qt::AlignRight))
-        Innen.setWidth(Innen.width() - Einzug);
+    const QRect Innen = Textflaeche();
     const QRect Bedarf =
-        M.boundingRect(QRect(0, 0, Innen.width(), QWIDGETSIZE_MAX),
-                       int(alignment() & ~(Qt::AlignVCenter | Qt::AlignHCenter)) | Qt::TextWordWrap, text());
+        fontMetrics().boundingRect(QRect(0, 0, Innen.width(), QWIDGETSIZE_MAX),
+                                   int(alignment() & ~Qt::AlignVertical_Mask) | Qt::TextWordWrap, text());
     const int Hoehe = std::max(m_Entwurfshoehe, Bedarf.height() + height() - Innen.height());
     if (minimumHeight() != Hoehe || maximumHeight() != Hoehe)
         setFixedHeight(Hoehe);
@@ -173,7 +181,17 @@ void TPanel::keyPressEvent(QKeyEvent *event)
 
 void TPanel::paintEvent(QPaintEvent *event)
 {
-    QLabel::paintEvent(event);
+    if (pixmap().isNull()) {
+        // Wrapped here, not by QLabel: a wrapping QLabel asks every layout
+        // above it for its height at each width, after every new caption.
+        QPainter Maler(this);
+        drawFrame(&Maler);
+        style()->drawItemText(&Maler, Textflaeche(),
+                              int(QStyle::visualAlignment(layoutDirection(), alignment())) | Qt::TextWordWrap,
+                              palette(), isEnabled(), text(), foregroundRole());
+    } else {
+        QLabel::paintEvent(event);
+    }
     // The only visible change a keyboard user needs: where the focus is.
     if (m_klickbar && hasFocus()) {
         QStylePainter Maler(this);

@@ -40,6 +40,7 @@ private:
     // fixed height that changes only with the number of lines: a new caption
     // of as many lines does not ask the window for a new layout.
     void Hoehe_anpassen();
+    QRect Textflaeche() const;
 
     bool m_klickbar = false;
     int m_Entwurfshoehe = -1;

@@ -14,6 +14,7 @@
 #include "app/TTarvo_Anwendung.h"
 #include "core/widgets/Fehlerbericht.h"
 #include "core/widgets/TPageControl.h"
+#include "core/widgets/TPanel.h"
 #include "core/widgets/TRadioGroup.h"
 #include "core/widgets/TReiter_Leiste.h"
 #include "core/Zahlentexte.h"
@@ -145,7 +146,7 @@ QRect Textflaeche(const QLabel *L)
         Innen.setLeft(Innen.left() + Einzug);
     if (Lage & Qt::AlignRight)
         Innen.setRight(Innen.right() - Einzug);
-    const int Umbruch = L->wordWrap() ? int(Qt::TextWordWrap) : 0;
+    const int Umbruch = L->wordWrap() || qobject_cast<const TPanel *>(L) ? int(Qt::TextWordWrap) : 0;
     const QRect Bedarf =
         L->fontMetrics().boundingRect(QRect(0, 0, Innen.width(), 100000), int(Lage) | Umbruch, L->text());
     // The last line's leading is no part of its glyphs.
