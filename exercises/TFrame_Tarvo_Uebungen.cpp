@@ -52,6 +52,10 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     MaskEdit_Schuelerloesung->setMaxLength(std::numeric_limits<int>::max());
     // Exactly the four settings lines.
     RichEdit_Einstellungen->document()->setDocumentMargin(2);
+    // As wide as the longest line (" Schwierigkeitsgrad : mittel : 6 Punkt(e)"
+    // and one blank), so the row fits a screen of 960 pixels as well.
+    RichEdit_Einstellungen->setFixedWidth(RichEdit_Einstellungen->fontMetrics().horizontalAdvance(QString(42, u'0'))
+                                          + 2 * 2 + 2 * RichEdit_Einstellungen->frameWidth());
     RichEdit_Einstellungen->setFixedHeight(4 * RichEdit_Einstellungen->fontMetrics().lineSpacing() + 2 * 2
                                            + 2 * RichEdit_Einstellungen->frameWidth());
     Panel_2_1_1->setFarbe(Farbe_Grau);
