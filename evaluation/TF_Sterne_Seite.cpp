@@ -85,9 +85,9 @@ void TF_Sterne_Seite::resizeEvent(QResizeEvent *event)
 
 void TF_Sterne_Seite::Hinweis_anordnen()
 {
-    const TReihe_mit_Knopf Lage =
-        Reihe_mit_Knopf({RichEdit4->minimumWidth()}, Panel3_Anordnung->spacing(),
-                        RadioGroup_Bild_zeigen->minimumWidth(), Panel3->contentsRect().width());
+    const TReihe_mit_Knopf Lage = Reihe_mit_Knopf({RichEdit4->minimumWidth()}, Panel3_Anordnung->spacing(),
+                                                  RadioGroup_Bild_zeigen->minimumWidth(),
+                                                  width() - 2 * Panel1->frameWidth() - 2 * Panel3->frameWidth());
     const auto Richtung = Lage.Knopf_daneben ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
     if (Panel3_Anordnung->direction() == Richtung && Panel3->minimumHeight() > 0)
         return;
