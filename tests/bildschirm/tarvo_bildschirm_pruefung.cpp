@@ -5,8 +5,7 @@
 // the program waits for a line on stdin before it goes on. What it checks
 // itself (tab captions, the answer field, the window size) it reports as
 // "FEHLER <text>". The last line is "ENDE"; exit code 1 after any FEHLER.
-// After a lesson with two-digit counts every caption and label on the
-// exercise page and on each evaluation page must be readable whole.
+// After a lesson, every label on the exercise and evaluation pages is whole.
 #include "app/TDialog_Abfrage_Drucken.h"
 #include "app/TDialog_Fehlermeldung_1.h"
 #include "app/TF_Haupt.h"
@@ -135,91 +134,35 @@ void Antwortfeld_pruefen(QLineEdit *Feld, const QString &Wann)
         melden(Wann + QStringLiteral(": the answer field is not fully visible"));
 }
 
-// Where a label draws its text (its lines as wrapped), as QLabel places it.
-QRect Textflaeche(const QLabel *L)
-{
-    QRect Innen = L->contentsRect().adjusted(L->margin(), L->margin(), -L->margin(), -L->margin());
-    const Qt::Alignment Lage = QStyle::visualAlignment(L->layoutDirection(), L->alignment());
-    const int Einzug = L->indent() < 0 && L->frameWidth() ? L->fontMetrics().horizontalAdvance(u'x') / 2 - L->margin()
-                                                          : std::max(L->indent(), 0);
-    if (Lage & Qt::AlignLeft)
-        Innen.setLeft(Innen.left() + Einzug);
-    if (Lage & Qt::AlignRight)
-        Innen.setRight(Innen.right() - Einzug);
-    const int Umbruch = L->wordWrap() || qobject_cast<const TPanel *>(L) ? int(Qt::TextWordWrap) : 0;
-    const QRect Bedarf =
-        L->fontMetrics().boundingRect(QRect(0, 0, Innen.width(), 100000), int(Lage) | Umbruch, L->text());
-    // The last line's leading is no part of its glyphs.
-    const QFontMetrics M = L->fontMetrics();
-    const int Zeilen = std::max(1, (Bedarf.height() + M.lineSpacing() / 2) / M.lineSpacing());
-    const QSize Text(Bedarf.width(), (Zeilen - 1) * M.lineSpacing() + M.height());
-    return QStyle::alignedRect(L->layoutDirection(), Lage, Text, Innen);
-}
-
-// Every caption and label shown under Wurzel: its lines in its font fit
-// the panel and the part of it that the window and scroll areas show.
+// Every shown label under the scroll area, once scrolled to: its text in its
+// font, line by line as wrapped, fits the label and what the window shows.
 void Texte_pruefen(QScrollArea *Bereich, const QString &Wo)
 {
-    for (const QLabel *L : Bereich->widget()->findChildren<QLabel *>()) {
+    for (QLabel *L : Bereich->widget()->findChildren<QLabel *>()) {
         if (!L->isVisible() || L->text().isEmpty())
             continue;
-        // A page taller than the window is read by scrolling to the label.
-        Bereich->ensureWidgetVisible(const_cast<QLabel *>(L), 0, 0);
+        Bereich->ensureWidgetVisible(L, 0, 0);
         QCoreApplication::processEvents();
-        const QRect Text = Textflaeche(L);
-        const QString Was = QStringLiteral("%1: \"%2\" (%3, %4x%5 text in %6x%7)")
-                                .arg(Wo, L->text(), L->objectName())
-                                .arg(Text.width())
-                                .arg(Text.height())
-                                .arg(L->contentsRect().width())
-                                .arg(L->contentsRect().height());
-        if (!L->contentsRect().contains(Text))
-            melden(Was + QStringLiteral(" is cut at the panel's edge"));
-        else if (!ganz_sichtbar(L, Text))
-            melden(Was + QStringLiteral(" is not fully visible"));
+        // Placed as QLabel places it: indented on the aligned side beside a frame.
+        const QFontMetrics M = L->fontMetrics();
+        const Qt::Alignment Lage = QStyle::visualAlignment(L->layoutDirection(), L->alignment());
+        const int Einzug = L->frameWidth() ? M.horizontalAdvance(u'x') / 2 : 0;
+        const QRect Innen =
+            L->contentsRect().adjusted(Lage & Qt::AlignLeft ? Einzug : 0, 0, Lage & Qt::AlignRight ? -Einzug : 0, 0);
+        const int Umbruch = L->wordWrap() || qobject_cast<TPanel *>(L) ? int(Qt::TextWordWrap) : 0;
+        const QRect Bedarf = M.boundingRect(QRect(0, 0, Innen.width(), 100000), int(Lage) | Umbruch, L->text());
+        // The last line's leading is no part of its glyphs.
+        const int Zeilen = std::max(1, (Bedarf.height() + M.lineSpacing() / 2) / M.lineSpacing());
+        const QSize Groesse(Bedarf.width(), (Zeilen - 1) * M.lineSpacing() + M.height());
+        const QRect Text = QStyle::alignedRect(L->layoutDirection(), Lage, Groesse, Innen);
+        if (!L->contentsRect().contains(Text) || !ganz_sichtbar(L, Text))
+            melden(QStringLiteral("%1: \"%2\" (%3, %4x%5 in %6x%7) is cut or out of view")
+                       .arg(Wo, L->text(), L->objectName())
+                       .arg(Text.width())
+                       .arg(Text.height())
+                       .arg(L->contentsRect().width())
+                       .arg(L->contentsRect().height()));
     }
-}
-
-void antworten(TFrame_Tarvo_Uebungen *Uebung, bool richtig)
-{
-    const std::int32_t Ergebnis = Uebung->Aufgabe().Ergebnis;
-    Uebung->MaskEdit_Schuelerloesung->setText(Integer_zu_Text(richtig ? Ergebnis : Ergebnis + 1));
-    QTest::keyClick(Uebung->MaskEdit_Schuelerloesung, Qt::Key_Return);
-}
-
-// Counts of two digits, and in each difficulty a block begun with wrong answers.
-void Lektion_spielen(TFrame_Tarvo_Uebungen *Uebung)
-{
-    for (int Grad : {2, 1, 0}) {
-        QRadioButton *Knopf = Uebung->RadioGroup_Schwierigkeitsgrad->Button(Grad);
-        QTest::mouseClick(Knopf, Qt::LeftButton, {}, QPoint(6, Knopf->height() / 2));
-        for (int i = 0; i < 12; ++i)
-            antworten(Uebung, i % 5 != 0 && i != 11);
-    }
-    QCoreApplication::processEvents();
-}
-
-// A click on a setting from the page scrolled to its end brings the task,
-// the answer field and the verdict into view.
-void Fokus_pruefen(TF_Haupt &Fenster)
-{
-    TFrame_Tarvo_Uebungen *Uebung = Fenster.Frame_Tarvo_Uebungen1;
-    QScrollBar *Leiste = Fenster.Rollbereich_Uebungen->verticalScrollBar();
-    Leiste->setValue(Leiste->maximum());
-    QCoreApplication::processEvents();
-    QRadioButton *Knopf = Uebung->RadioGroup_Schwierigkeitsgrad->Button(1);
-    QTest::mouseClick(Knopf, Qt::LeftButton, {}, QPoint(6, Knopf->height() / 2));
-    QCoreApplication::processEvents();
-    if (!Uebung->MaskEdit_Schuelerloesung->hasFocus())
-        melden(QStringLiteral("after a settings click the answer field has no focus"));
-    for (const QWidget *W :
-         {static_cast<QWidget *>(Uebung->Label_Aufgabenstellung),
-          static_cast<QWidget *>(Uebung->MaskEdit_Schuelerloesung), static_cast<QWidget *>(Uebung->Panel_2_1_3)})
-        if (!ganz_sichtbar(W, W->rect()))
-            melden(QStringLiteral("after a settings click from the page's end %1 is out of view (scrolled to %2 of %3)")
-                       .arg(W->objectName())
-                       .arg(Leiste->value())
-                       .arg(Leiste->maximum()));
 }
 
 // Opens a modal dialog with Oeffnen; while it is up the script measures it,
@@ -290,17 +233,33 @@ int main(int argc, char *argv[])
         Reiter_pruefen(Leiste, Seiten->tabText(i));
     }
 
-    Lektion_spielen(Uebung);
+    // Counts of two digits; in each difficulty a block begun with a wrong answer.
+    for (int Grad : {2, 1, 0}) {
+        Uebung->RadioGroup_Schwierigkeitsgrad->Button(Grad)->click();
+        for (int i = 0; i < 12; ++i) {
+            const std::int32_t Ergebnis = Uebung->Aufgabe().Ergebnis + (i % 5 == 0 || i == 11 ? 1 : 0);
+            Uebung->MaskEdit_Schuelerloesung->setText(Integer_zu_Text(Ergebnis));
+            QTest::keyClick(Uebung->MaskEdit_Schuelerloesung, Qt::Key_Return);
+        }
+    }
     for (int i = 0; i < Seiten->count(); ++i) {
         Seiten->setCurrentIndex(i);
         QCoreApplication::processEvents();
         Texte_pruefen(Fenster.Rollbereich_Uebungen, Seiten->tabText(i));
     }
-    Seiten->setCurrentIndex(0);
-    QCoreApplication::processEvents();
     if (Auswertung->findChild<QTextEdit *>(QStringLiteral("RichEdit4"))->verticalScrollBar()->isVisible())
         melden(QStringLiteral("the picture hint needs a scroll bar"));
-    Fokus_pruefen(Fenster);
+    // A click on a setting from the page's end brings task, answer and verdict into view.
+    QScrollBar *Rollleiste = Fenster.Rollbereich_Uebungen->verticalScrollBar();
+    Rollleiste->setValue(Rollleiste->maximum());
+    QRadioButton *Mittel = Uebung->RadioGroup_Schwierigkeitsgrad->Button(1);
+    QTest::mouseClick(Mittel, Qt::LeftButton, {}, QPoint(6, Mittel->height() / 2));
+    QCoreApplication::processEvents();
+    for (QWidget *W :
+         QList<QWidget *>{Uebung->Label_Aufgabenstellung, Uebung->MaskEdit_Schuelerloesung, Uebung->Panel_2_1_3})
+        if ((W == Uebung->MaskEdit_Schuelerloesung && !W->hasFocus()) || !ganz_sichtbar(W, W->rect()))
+            melden(QStringLiteral("after a settings click from the page's end %1 is out of view or unfocused")
+                       .arg(W->objectName()));
 
     Seiten->setCurrentWidget(Auswertung->TabSheet_Protokoll);
     Dialog_pruefen(QStringLiteral("Protokoll_Statistik"),
