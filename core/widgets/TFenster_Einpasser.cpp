@@ -45,16 +45,11 @@ QRect TFenster_Einpasser::Bereich(const QScreen *Schirm)
 
 void TFenster_Einpasser::einpassen(QWidget *Fenster)
 {
-    einpassen(Fenster, Fenster->pos());
-}
-
-void TFenster_Einpasser::einpassen(QWidget *Fenster, QPoint Wunsch)
-{
     const QScreen *Schirm = Fenster->screen() ? Fenster->screen() : QGuiApplication::primaryScreen();
     if (!Schirm)
         return;
     const QMargins Rand = Rahmenbreiten(Fenster);
-    const QRect Rahmen(Wunsch, Fenster->size().grownBy(Rand));
+    const QRect Rahmen(Fenster->pos(), Fenster->size().grownBy(Rand));
     const QRect Platz = Fenster_einpassen(Rahmen, Bereich(Schirm));
     if (Platz.size() != Rahmen.size()) {
         // A fixed-size dialog gives up some of its size rather than leave the screen.
@@ -62,7 +57,7 @@ void TFenster_Einpasser::einpassen(QWidget *Fenster, QPoint Wunsch)
         Fenster->setMinimumSize(Fenster->minimumSize().boundedTo(Innen));
         Fenster->resize(Innen);
     }
-    if (Platz.topLeft() != Fenster->pos())
+    if (Platz.topLeft() != Rahmen.topLeft())
         Fenster->move(Platz.topLeft());
 }
 
@@ -74,25 +69,17 @@ bool TFenster_Einpasser::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Show && Fenster->isWindow() && Fenster->windowType() == Qt::Dialog) {
         // The dialog first takes its own place, then it is brought in.
         watched->event(event);
-        const QPoint Wunsch = Fenster->pos();
-        const QSize Groesse = Fenster->size();
-        einpassen(Fenster, Wunsch);
-        // A dialog cut to the screen is placed again from where it stands.
+        einpassen(Fenster);
         if (!Fenster->windowHandle() || Fenster->windowHandle()->frameMargins().isNull())
-            Ungerahmt << TUngerahmt{Fenster, Wunsch, Fenster->size() != Groesse};
+            Ungerahmt << Fenster;
         return true;
     }
-    const auto Eintrag = std::find_if(Ungerahmt.begin(), Ungerahmt.end(),
-                                      [Fenster](const TUngerahmt &U) { return U.Fenster == Fenster; });
-    if (Eintrag == Ungerahmt.end())
-        return false;
-    if (event->type() == QEvent::Hide) {
-        Ungerahmt.erase(Eintrag);
-    } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize)
-               && !Fenster->windowHandle()->frameMargins().isNull()) {
-        const QPoint Wunsch = Eintrag->beschnitten ? Fenster->pos() : Eintrag->Wunsch;
-        Ungerahmt.erase(Eintrag);
-        einpassen(Fenster, Wunsch);
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && Ungerahmt.contains(Fenster)
+        && !Fenster->windowHandle()->frameMargins().isNull()) {
+        Ungerahmt.removeAll(Fenster);
+        einpassen(Fenster);
     }
+    if (event->type() == QEvent::Hide)
+        Ungerahmt.removeAll(Fenster);
     return false;
 }

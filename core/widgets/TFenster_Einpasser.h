@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QObject>
-#include <QPoint>
 #include <QPointer>
 #include <QRect>
 
@@ -14,10 +13,7 @@ class QWidget;
 // moved the least distance into the screen's available area, and cut to
 // that area where it is larger. The frame is estimated from the owner's
 // until the window manager has framed the dialog; then the rule is applied
-// once more to the place the dialog wanted, with the real frame (on X11 Qt
-// reads it from _NET_FRAME_EXTENTS), so an estimate larger than the frame
-// does not leave it moved further than needed. Installed on the
-// application object.
+// once more with the real frame. Installed on the application object.
 class TFenster_Einpasser : public QObject
 {
     Q_OBJECT
@@ -27,8 +23,6 @@ public:
     // The same rule for one window now; the frame's size is estimated from
     // the owning window while the window manager has not framed it yet.
     static void einpassen(QWidget *Fenster);
-    // The same from the place Wunsch (top left of the window without frame).
-    static void einpassen(QWidget *Fenster, QPoint Wunsch);
 
     // The screen's available area in the window's coordinates; on a
     // fractional scale one pixel less, which rounding would otherwise eat.
@@ -38,12 +32,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Shown, but not yet framed by the window manager, with the place each wanted.
-    struct TUngerahmt
-    {
-        QPointer<QWidget> Fenster;
-        QPoint Wunsch;
-        bool beschnitten;
-    };
-    QList<TUngerahmt> Ungerahmt;
+    // Shown, but not yet framed by the window manager.
+    QList<QPointer<QWidget>> Ungerahmt;
 };
