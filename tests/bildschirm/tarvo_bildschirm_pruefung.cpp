@@ -156,12 +156,7 @@ void Texte_pruefen(QScrollArea *Bereich, const QString &Wo)
         const QSize Groesse(Bedarf.width(), (Zeilen - 1) * M.lineSpacing() + M.height());
         const QRect Text = QStyle::alignedRect(L->layoutDirection(), Lage, Groesse, Innen);
         if (!L->contentsRect().contains(Text) || !ganz_sichtbar(L, Text))
-            melden(QStringLiteral("%1: \"%2\" (%3, %4x%5 in %6x%7) is cut or out of view")
-                       .arg(Wo, L->text(), L->objectName())
-                       .arg(Text.width())
-                       .arg(Text.height())
-                       .arg(L->contentsRect().width())
-                       .arg(L->contentsRect().height()));
+            melden(QStringLiteral("%1: \"%2\" (%3) is cut or out of view").arg(Wo, L->text(), L->objectName()));
     }
 }
 
