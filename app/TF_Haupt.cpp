@@ -195,5 +195,5 @@ void TF_Haupt::Normallage_setzen()
 void TF_Haupt::Antwortfeld_fokussieren()
 {
     if (PageControl1->currentIndex() == 0)
-        Frame_Tarvo_Uebungen1->MaskEdit_Schuelerloesung->setFocus();
+        Frame_Tarvo_Uebungen1->Antwortfeld_fokussieren();
 }

@@ -81,7 +81,8 @@ int main(int argc, char *argv[])
 
     Uebung->RadioGroup_Auswertung->Button(0)->click();
     Uebung->RadioGroup_Schwierigkeitsgrad->Button(1)->click();
-    for (bool richtig : {true, false, true, true})
+    // A smiley, then a wrong answer: the caption shows its counts.
+    for (bool richtig : {true, false, true, true, false})
         antworten(Uebung, richtig);
     Uebung->F_Auswertung2->PageControl_Statistik_1->setCurrentIndex(2);
     speichern(&Fenster, Ordner, QStringLiteral("statistik.png"));

@@ -1,6 +1,7 @@
 #include "evaluation/TF_Sterne_Seite.h"
 
 #include "core/Aufgaben_Codes.h"
+#include "core/Reihe_mit_Knopf.h"
 #include "core/widgets/Farbe_Qt.h"
 #include "core/Kontrast.h"
 #include "core/widgets/Schriften.h"
@@ -17,8 +18,13 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 constexpr int Smily_Pixelhoehe = 96;
+// The hint strip's height in the design.
+constexpr int Panel3_Hoehe = 74;
 }
 
 bool Schriftart_vorhanden(const QString &Familie)
@@ -37,6 +43,11 @@ TF_Sterne_Seite::TF_Sterne_Seite(QWidget *parent)
     RichEdit4->setPlainText(
         QStringLiteral("\n  Ist \"Bild zeigen\" eingestellt, so\n"
                        "  erscheint in jeder Schwieriglkeit nach 3 Smileys ein Teil einer Bildes."));
+    // As wide and high as its three lines, so it needs no scroll bar.
+    const QSizeF Text(RichEdit4->document()->idealWidth(), RichEdit4->document()->size().height());
+    RichEdit4->setMinimumWidth(int(std::ceil(Text.width())) + 2 * RichEdit4->frameWidth());
+    RichEdit4->setFixedHeight(
+        std::max(Panel3_Hoehe - 2 * Panel3->frameWidth(), int(std::ceil(Text.height())) + 2 * RichEdit4->frameWidth()));
     RadioGroup_Bild_zeigen->setItems({QStringLiteral("Bild zeigen"), QStringLiteral("Bild verdeckt lassen")});
     RadioGroup_Bild_zeigen->setItemIndex(Bild_zeigen_Index);
     connect(RadioGroup_Bild_zeigen, &TRadioGroup::Click, this, &TF_Sterne_Seite::Bild_zeigen_geklickt);
@@ -64,6 +75,24 @@ TF_Sterne_Seite::TF_Sterne_Seite(QWidget *parent)
         Smily_Box(d)->setAccessibleName(Smily_Box_Name(d));
         Smily_Box(d)->setAccessibleDescription(Smily_Box_Beschreibung(0));
     }
+}
+
+void TF_Sterne_Seite::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Hinweis_anordnen();
+}
+
+void TF_Sterne_Seite::Hinweis_anordnen()
+{
+    const TReihe_mit_Knopf Lage = Reihe_mit_Knopf({RichEdit4->minimumWidth()}, Panel3_Anordnung->spacing(),
+                                                  RadioGroup_Bild_zeigen->minimumWidth(),
+                                                  width() - 2 * Panel1->frameWidth() - 2 * Panel3->frameWidth());
+    const auto Richtung = Lage.Knopf_daneben ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (Panel3_Anordnung->direction() == Richtung && Panel3->minimumHeight() > 0)
+        return;
+    Panel3_Anordnung->setDirection(Richtung);
+    Panel3->setFixedHeight(Panel3_Anordnung->minimumSize().height() + 2 * Panel3->frameWidth());
 }
 
 TPanel *TF_Sterne_Seite::Ueberschrift(int Schwierigkeitsgrad) const

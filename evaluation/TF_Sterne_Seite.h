@@ -41,7 +41,13 @@ signals:
     // A user click on RadioGroup_Bild_zeigen (not a programmatic selection).
     void Bild_zeigen_geklickt();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    // The hint's three lines stand whole: the picture choice beside them
+    // where the page is wide enough, else beneath them.
+    void Hinweis_anordnen();
     void Smily_Box_gestalten(QTextEdit *Box, const TSterne_record &Sterne);
     void Smily_Umriss_setzen(QTextEdit *Box);
 };

@@ -1,7 +1,9 @@
 #include "exercises/TFrame_Tarvo_Uebungen.h"
 
 #include "core/Aufgaben_Namen.h"
+#include "core/Reihe_mit_Knopf.h"
 #include "core/widgets/Farbe_Qt.h"
+#include "core/widgets/Ins_Bild_rollen.h"
 #include "core/widgets/Schriften.h"
 #include "core/widgets/TAnsage.h"
 #include "core/widgets/TPanel.h"
@@ -48,8 +50,12 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
         MaskEdit_Schuelerloesung->fontMetrics().horizontalAdvance(QString(12, u'0')));
     // No length limit: a long text is the parser's to judge, not cut off here.
     MaskEdit_Schuelerloesung->setMaxLength(std::numeric_limits<int>::max());
-    // Exactly the four settings lines, so the reset button fits beneath them.
+    // Exactly the four settings lines.
     RichEdit_Einstellungen->document()->setDocumentMargin(2);
+    // As wide as the longest line (" Schwierigkeitsgrad : mittel : 6 Punkt(e)"
+    // and one blank), so the row fits a screen of 960 pixels as well.
+    RichEdit_Einstellungen->setFixedWidth(RichEdit_Einstellungen->fontMetrics().horizontalAdvance(QString(42, u'0'))
+                                          + 2 * 2 + 2 * RichEdit_Einstellungen->frameWidth());
     RichEdit_Einstellungen->setFixedHeight(4 * RichEdit_Einstellungen->fontMetrics().lineSpacing() + 2 * 2
                                            + 2 * RichEdit_Einstellungen->frameWidth());
     Panel_2_1_1->setFarbe(Farbe_Grau);
@@ -90,6 +96,30 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
             &TFrame_Tarvo_Uebungen::MaskEdit_SchuelerloesungKeyDown);
 
     Zugang_einrichten();
+    Panel_1->installEventFilter(this);
+    Einstellungsreihe_anordnen();
+}
+
+void TFrame_Tarvo_Uebungen::Einstellungsreihe_anordnen()
+{
+    const QMargins Rand = Panel_1_Anordnung->contentsMargins();
+    const int Rahmen = Rand.left() + Rand.right() + 2 * Panel_1->frameWidth();
+    const TReihe_mit_Knopf Lage = Reihe_mit_Knopf(
+        {ListBox_Rechenart_waehlen->minimumWidth(), RadioGroup_Schwierigkeitsgrad->minimumWidth(),
+         RichEdit_Einstellungen->minimumWidth(), RadioGroup_Auswertung->minimumWidth()},
+        Panel_1_Anordnung->spacing(), Button_Auswertung_reseten->sizeHint().width(), Panel_1->width() - Rahmen);
+    // The row's width follows the page; it asks only for the narrow arrangement.
+    Panel_1->setMinimumWidth(Lage.Mindestbreite + Rahmen);
+    const bool daneben = Auswertung_Anordnung->indexOf(Button_Auswertung_reseten) < 0;
+    if (Lage.Knopf_daneben == daneben)
+        return;
+    Panel_1_Anordnung->removeWidget(Button_Auswertung_reseten);
+    Auswertung_Anordnung->removeWidget(Button_Auswertung_reseten);
+    if (Lage.Knopf_daneben)
+        Panel_1_Anordnung->insertWidget(Panel_1_Anordnung->indexOf(Auswertung_Anordnung) + 1, Button_Auswertung_reseten,
+                                        0, Qt::AlignTop);
+    else
+        Auswertung_Anordnung->addWidget(Button_Auswertung_reseten);
 }
 
 void TFrame_Tarvo_Uebungen::Zugang_einrichten()
@@ -138,13 +168,15 @@ bool TFrame_Tarvo_Uebungen::eventFilter(QObject *watched, QEvent *event)
         const int T = static_cast<const QKeyEvent *>(E)->key();
         return T == Qt::Key_Up || T == Qt::Key_Down || T == Qt::Key_Left || T == Qt::Key_Right;
     };
+    if (watched == Panel_1 && event->type() == QEvent::Resize)
+        Einstellungsreihe_anordnen();
     if (event->type() == QEvent::KeyPress && Pfeil(event))
         for (TRadioGroup *Gruppe : {RadioGroup_Schwierigkeitsgrad, RadioGroup_Auswertung})
             if (watched->parent() == Gruppe && watched->isWidgetType()) {
                 const int vorher = Gruppe->ItemIndex();
                 watched->event(event);
                 if (Gruppe->ItemIndex() != vorher)
-                    MaskEdit_Schuelerloesung->setFocus();
+                    Antwortfeld_fokussieren();
                 return true;
             }
     return QFrame::eventFilter(watched, event);
@@ -189,6 +221,12 @@ void TFrame_Tarvo_Uebungen::Neue_Aufgabe()
     Aufgabe_zeigen(Ablauf_.Neue_Aufgabe());
 }
 
+void TFrame_Tarvo_Uebungen::Antwortfeld_fokussieren()
+{
+    MaskEdit_Schuelerloesung->setFocus();
+    Ins_Bild_rollen({Label_Aufgabenstellung, MaskEdit_Schuelerloesung, Panel_2_1_3});
+}
+
 void TFrame_Tarvo_Uebungen::Aufgabe_zeigen(const TAufgaben_Anzeige &Aufgabe)
 {
     Label_Aufgabenstellung->setText(Aufgabe.Aufgabenstellung);
@@ -223,7 +261,7 @@ void TFrame_Tarvo_Uebungen::MaskEdit_SchuelerloesungKeyDown(int Taste, Qt::Keybo
     case TTasten_Wirkung::neutral: Bewertung_zeigen(Farbe_Grau, QString()); break;
     case TTasten_Wirkung::bewerten: Antwort_bewerten_und_weitergeben(); break;
     }
-    MaskEdit_Schuelerloesung->setFocus();
+    Antwortfeld_fokussieren();
 }
 
 void TFrame_Tarvo_Uebungen::Antwort_bewerten_und_weitergeben()
@@ -267,12 +305,12 @@ void TFrame_Tarvo_Uebungen::Button_Auswertung_resetenClick()
     F_Auswertung2->Sterne_aktualisieren();
     F_Auswertung2->Bild_zeigen_setzen(0);
     F_Auswertung2->Sterne_aktualisieren();
-    MaskEdit_Schuelerloesung->setFocus();
+    Antwortfeld_fokussieren();
 }
 
 void TFrame_Tarvo_Uebungen::Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClick()
 {
-    MaskEdit_Schuelerloesung->setFocus();
+    Antwortfeld_fokussieren();
     Frame_Auswertung_kurz1->Werte_zeigen(Ablauf_.Kurz_zuruecksetzen());
 }
 

@@ -26,6 +26,9 @@ public:
     void Uebungen_initialisieren();
     void Einstellungen_uebernehmen(QObject *Sender = nullptr);
     void Neue_Aufgabe();
+    // The focus into the answer field, with the task beside it and the
+    // verdict beneath it scrolled into view: the pupil types at once.
+    void Antwortfeld_fokussieren();
 
     // The posed task and the record of the last hand-over, read-only.
     const TEinstellung_Aufgabe &Aufgabe() const { return Ablauf_.Aufgabe(); }
@@ -59,6 +62,9 @@ private:
     void Bewertung_zeigen(TFarbe Farbe, const QString &Vorlese_Text);
     void Aufgabe_zeigen(const TAufgaben_Anzeige &Aufgabe);
     void Rechenweg_freigeben();
+    // The reset button at the settings row's end where it fits, else beneath
+    // the detailed evaluation's group; moved only when that changes.
+    void Einstellungsreihe_anordnen();
 
     TTasten_Filter *Tasten_Filter;
     // Speaks verdict and next task while the focus stays in the answer field.

@@ -8,8 +8,11 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -83,6 +86,42 @@ TPanel::TPanel(QWidget *parent)
     setFarbe(Farbe_Silber);
 }
 
+void TPanel::setCaption(const QString &Caption)
+{
+    setText(Caption);
+    Hoehe_anpassen();
+}
+
+QRect TPanel::Textflaeche() const
+{
+    // As QLabel places its text: inside the frame, indented on the aligned side.
+    QRect Innen = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const Qt::Alignment Lage = QStyle::visualAlignment(layoutDirection(), alignment());
+    const int Einzug =
+        indent() < 0 && frameWidth() ? fontMetrics().horizontalAdvance(u'x') / 2 - margin() : std::max(indent(), 0);
+    if (Lage & Qt::AlignLeft)
+        Innen.setLeft(Innen.left() + Einzug);
+    if (Lage & Qt::AlignRight)
+        Innen.setRight(Innen.right() - Einzug);
+    return Innen;
+}
+
+void TPanel::Hoehe_anpassen()
+{
+    // A panel holding controls is laid out by them.
+    if (layout() || text().isEmpty())
+        return;
+    if (m_Entwurfshoehe < 0)
+        m_Entwurfshoehe = minimumHeight();
+    const QRect Innen = Textflaeche();
+    const QRect Bedarf =
+        fontMetrics().boundingRect(QRect(0, 0, Innen.width(), QWIDGETSIZE_MAX),
+                                   int(alignment() & ~Qt::AlignVertical_Mask) | Qt::TextWordWrap, text());
+    const int Hoehe = std::max(m_Entwurfshoehe, Bedarf.height() + height() - Innen.height());
+    if (minimumHeight() != Hoehe || maximumHeight() != Hoehe)
+        setFixedHeight(Hoehe);
+}
+
 void TPanel::setFarbe(TFarbe Farbe)
 {
     Hintergrund_setzen(this, Farbe);
@@ -115,6 +154,12 @@ QSize TPanel::minimumSizeHint() const
     return Groesse;
 }
 
+void TPanel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    Hoehe_anpassen();
+}
+
 void TPanel::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
@@ -136,7 +181,17 @@ void TPanel::keyPressEvent(QKeyEvent *event)
 
 void TPanel::paintEvent(QPaintEvent *event)
 {
-    QLabel::paintEvent(event);
+    if (pixmap().isNull()) {
+        // Wrapped here, not by QLabel: a wrapping QLabel asks every layout
+        // above it for its height at each width, after every new caption.
+        QPainter Maler(this);
+        drawFrame(&Maler);
+        style()->drawItemText(&Maler, Textflaeche(),
+                              int(QStyle::visualAlignment(layoutDirection(), alignment())) | Qt::TextWordWrap,
+                              palette(), isEnabled(), text(), foregroundRole());
+    } else {
+        QLabel::paintEvent(event);
+    }
     // The only visible change a keyboard user needs: where the focus is.
     if (m_klickbar && hasFocus()) {
         QStylePainter Maler(this);

@@ -11,7 +11,7 @@ class TPanel : public QLabel
 public:
     explicit TPanel(QWidget *parent = nullptr);
 
-    void setCaption(const QString &Caption) { setText(Caption); }
+    void setCaption(const QString &Caption);
     QString Caption() const { return text(); }
     void setFarbe(TFarbe Farbe);
     TFarbe Farbe() const;
@@ -22,8 +22,8 @@ public:
     void setKlickbar(bool klickbar);
     bool Klickbar() const { return m_klickbar; }
 
-    // A caption is cut where the panel is narrower, as on a classic panel:
-    // its length never widens the window.
+    // A caption longer than the panel is wide goes on to further lines: it
+    // never widens the window and is never cut.
     QSize minimumSizeHint() const override;
 
 signals:
@@ -33,7 +33,15 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The panel is as high as its design or as its wrapped caption needs, a
+    // fixed height that changes only with the number of lines: a new caption
+    // of as many lines does not ask the window for a new layout.
+    void Hoehe_anpassen();
+    QRect Textflaeche() const;
+
     bool m_klickbar = false;
+    int m_Entwurfshoehe = -1;
 };

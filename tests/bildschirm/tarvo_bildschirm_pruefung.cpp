@@ -5,6 +5,7 @@
 // the program waits for a line on stdin before it goes on. What it checks
 // itself (tab captions, the answer field, the window size) it reports as
 // "FEHLER <text>". The last line is "ENDE"; exit code 1 after any FEHLER.
+// After a lesson, every label on the exercise and evaluation pages is whole.
 #include "app/TDialog_Abfrage_Drucken.h"
 #include "app/TDialog_Fehlermeldung_1.h"
 #include "app/TF_Haupt.h"
@@ -12,8 +13,10 @@
 #include "app/TTarvo_Anwendung.h"
 #include "core/widgets/Fehlerbericht.h"
 #include "core/widgets/TPageControl.h"
+#include "core/widgets/TPanel.h"
 #include "core/widgets/TRadioGroup.h"
 #include "core/widgets/TReiter_Leiste.h"
+#include "core/Zahlentexte.h"
 #include "evaluation/TF_Auswertung.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"
 #include "solution_paths/TF_Tarvo.h"
@@ -24,7 +27,12 @@
 #include <QAccessibleActionInterface>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -117,12 +125,43 @@ void Reiter_pruefen(TReiter_Leiste *Leiste, const QString &Seite)
     }
 }
 
+// Inside its window, not hidden by a scrolled page, on the screen.
+bool ganz_sichtbar(const QWidget *W, const QRect &R)
+{
+    return W->visibleRegion().intersected(R) == QRegion(R)
+        && W->screen()->geometry().contains(QRect(W->mapToGlobal(R.topLeft()), R.size()));
+}
+
 void Antwortfeld_pruefen(QLineEdit *Feld, const QString &Wann)
 {
-    const QRect R = Feld->rect();
-    if (Feld->visibleRegion().intersected(R) != QRegion(R)
-        || !Feld->screen()->geometry().contains(QRect(Feld->mapToGlobal(R.topLeft()), R.size())))
+    if (!ganz_sichtbar(Feld, Feld->rect()))
         melden(Wann + QStringLiteral(": the answer field is not fully visible"));
+}
+
+// Every shown label under the scroll area, once scrolled to: its text in its
+// font, line by line as wrapped, fits the label and what the window shows.
+void Texte_pruefen(QScrollArea *Bereich, const QString &Wo)
+{
+    for (QLabel *L : Bereich->widget()->findChildren<QLabel *>()) {
+        if (!L->isVisible() || L->text().isEmpty())
+            continue;
+        Bereich->ensureWidgetVisible(L, 0, 0);
+        QCoreApplication::processEvents();
+        // Placed as QLabel places it: indented on the aligned side beside a frame.
+        const QFontMetrics M = L->fontMetrics();
+        const Qt::Alignment Lage = QStyle::visualAlignment(L->layoutDirection(), L->alignment());
+        const int Einzug = L->frameWidth() ? M.horizontalAdvance(u'x') / 2 : 0;
+        const QRect Innen =
+            L->contentsRect().adjusted(Lage & Qt::AlignLeft ? Einzug : 0, 0, Lage & Qt::AlignRight ? -Einzug : 0, 0);
+        const int Umbruch = L->wordWrap() || qobject_cast<TPanel *>(L) ? int(Qt::TextWordWrap) : 0;
+        const QRect Bedarf = M.boundingRect(QRect(0, 0, Innen.width(), 100000), int(Lage) | Umbruch, L->text());
+        // The last line's leading is no part of its glyphs.
+        const int Zeilen = std::max(1, (Bedarf.height() + M.lineSpacing() / 2) / M.lineSpacing());
+        const QSize Groesse(Bedarf.width(), (Zeilen - 1) * M.lineSpacing() + M.height());
+        const QRect Text = QStyle::alignedRect(L->layoutDirection(), Lage, Groesse, Innen);
+        if (!L->contentsRect().contains(Text) || !ganz_sichtbar(L, Text))
+            melden(QStringLiteral("%1: \"%2\" (%3) is cut or out of view").arg(Wo, L->text(), L->objectName()));
+    }
 }
 
 // Opens a modal dialog with Oeffnen; while it is up the script measures it,
@@ -192,6 +231,34 @@ int main(int argc, char *argv[])
             melden(QStringLiteral("page %1 resized the window").arg(i));
         Reiter_pruefen(Leiste, Seiten->tabText(i));
     }
+
+    // Counts of two digits; in each difficulty a block begun with a wrong answer.
+    for (int Grad : {2, 1, 0}) {
+        Uebung->RadioGroup_Schwierigkeitsgrad->Button(Grad)->click();
+        for (int i = 0; i < 12; ++i) {
+            const std::int32_t Ergebnis = Uebung->Aufgabe().Ergebnis + (i % 5 == 0 || i == 11 ? 1 : 0);
+            Uebung->MaskEdit_Schuelerloesung->setText(Integer_zu_Text(Ergebnis));
+            QTest::keyClick(Uebung->MaskEdit_Schuelerloesung, Qt::Key_Return);
+        }
+    }
+    for (int i = 0; i < Seiten->count(); ++i) {
+        Seiten->setCurrentIndex(i);
+        QCoreApplication::processEvents();
+        Texte_pruefen(Fenster.Rollbereich_Uebungen, Seiten->tabText(i));
+    }
+    if (Auswertung->findChild<QTextEdit *>(QStringLiteral("RichEdit4"))->verticalScrollBar()->isVisible())
+        melden(QStringLiteral("the picture hint needs a scroll bar"));
+    // A click on a setting from the page's end brings task, answer and verdict into view.
+    QScrollBar *Rollleiste = Fenster.Rollbereich_Uebungen->verticalScrollBar();
+    Rollleiste->setValue(Rollleiste->maximum());
+    QRadioButton *Mittel = Uebung->RadioGroup_Schwierigkeitsgrad->Button(1);
+    QTest::mouseClick(Mittel, Qt::LeftButton, {}, QPoint(6, Mittel->height() / 2));
+    QCoreApplication::processEvents();
+    for (QWidget *W :
+         QList<QWidget *>{Uebung->Label_Aufgabenstellung, Uebung->MaskEdit_Schuelerloesung, Uebung->Panel_2_1_3})
+        if ((W == Uebung->MaskEdit_Schuelerloesung && !W->hasFocus()) || !ganz_sichtbar(W, W->rect()))
+            melden(QStringLiteral("after a settings click from the page's end %1 is out of view or unfocused")
+                       .arg(W->objectName()));
 
     Seiten->setCurrentWidget(Auswertung->TabSheet_Protokoll);
     Dialog_pruefen(QStringLiteral("Protokoll_Statistik"),

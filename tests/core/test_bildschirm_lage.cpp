@@ -1,4 +1,5 @@
 #include "core/Fenster_Lage.h"
+#include "core/Reihe_mit_Knopf.h"
 #include "core/Reiter_Anordnung.h"
 
 #include <QTest>
@@ -105,6 +106,14 @@ private slots:
         QFETCH(QRect, Bereich);
         QFETCH(QRect, Ergebnis);
         QCOMPARE(::Fenster_einpassen(Rahmen, Bereich), Ergebnis);
+    }
+
+    // The button at the row's end to the last pixel, else beneath the last control.
+    void Knopf_am_Ende_oder_darunter()
+    {
+        QVERIFY(Reihe_mit_Knopf({150, 400, 160}, 6, 210, 938).Knopf_daneben);
+        QVERIFY(!Reihe_mit_Knopf({150, 400, 160}, 6, 210, 937).Knopf_daneben);
+        QCOMPARE(Reihe_mit_Knopf({150, 400, 160}, 6, 210, 0).Mindestbreite, 772);
     }
 };
 
