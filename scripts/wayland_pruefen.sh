@@ -27,6 +27,9 @@ chmod 755 "$arbeit"
 als=()
 if [ "$(id -u)" -eq 0 ]; then
     als=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    # The build folder may lie where nobody cannot reach (under /root).
+    cp "$pruefung" "$arbeit/"
+    pruefung="$arbeit/$(basename "$pruefung")"
     chown nobody:nogroup "$arbeit"
 fi
 sitzung() { "${als[@]}" env XDG_RUNTIME_DIR="$arbeit/laufzeit" HOME="$arbeit" WAYLAND_DISPLAY=wayland-1 "$@"; }
