@@ -33,4 +33,4 @@ TARVO_DRUCK_PAKETE=(cups cups-client cups-bsd printer-driver-cups-pdf)
 # they miss it: a machine without a network (the Debian 13 leg's namespace)
 # gets them beforehand.
 TARVO_PRUEF_PAKETE=(xvfb x11-utils openbox xdotool dbus bsdutils at-spi2-core python3-pyatspi orca locales
-    sway grim)
+    sway grim wtype)

@@ -5,8 +5,7 @@
 # Whenever it announces a window, every window of the program must lie
 # inside the output, as sway reports them (swaymsg -t get_tree); the
 # compositor alone places them. One screenshot per size (grim) goes to
-# $WAYLAND_BILDER if set. sway refuses to run as root, so as root the
-# session runs as the user nobody.
+# $WAYLAND_BILDER if set. As root the session runs as the user nobody.
 #   scripts/wayland_pruefen.sh [path/to/tarvo_bildschirm_pruefung]
 # Exit 0: passed; 77: skipped (tools missing and not root); other: failed.
 set -uo pipefail
@@ -23,23 +22,16 @@ ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 || fe
 tarvo_fehlende_installieren "${fehlt[@]}"
 
 arbeit="$(mktemp -d)"
-chmod 755 "$arbeit"
-als=()
-if [ "$(id -u)" -eq 0 ]; then
-    als=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-    # The build folder may lie where nobody cannot reach (under /root).
-    cp "$pruefung" "$arbeit/"
-    pruefung="$arbeit/$(basename "$pruefung")"
-    chown nobody:nogroup "$arbeit"
-fi
-sitzung() { "${als[@]}" env XDG_RUNTIME_DIR="$arbeit/laufzeit" HOME="$arbeit" WAYLAND_DISPLAY=wayland-1 "$@"; }
+# The build folder may lie where the user nobody cannot reach (under /root).
+cp "$pruefung" "$arbeit/"
+pruefung="$arbeit/$(basename "$pruefung")"
 sway_pid=""
 trap '[ -n "$sway_pid" ] && kill "$sway_pid" 2>/dev/null; rm -rf "$arbeit"' EXIT
 
 # Prints a line per shown window of the program: "x y w h name", as sway
 # has it, title bar included (the program's name is its Wayland app id).
 fenster() {
-    sitzung swaymsg -s "$(ls "$arbeit"/laufzeit/sway-ipc.*.sock)" -t get_tree -r | /usr/bin/python3 -c '
+    "${sitzung[@]}" swaymsg -s "$(ls "$arbeit"/laufzeit/sway-ipc.*.sock)" -t get_tree -r | /usr/bin/python3 -c '
 import json, sys
 def gehen(n):
     if n.get("app_id") == sys.argv[1] and n.get("visible"):
@@ -53,16 +45,8 @@ gehen(json.load(sys.stdin))' "$1"
 fehler=0
 pruefen() { # screen "WxH"
     local schirm=$1 breite=${1%x*} hoehe=${1#*x} zeile was gesehen=0 x y w h name
-    rm -rf "$arbeit/laufzeit"
-    mkdir -m 700 "$arbeit/laufzeit"
-    [ ${#als[@]} -gt 0 ] && chown nobody:nogroup "$arbeit/laufzeit"
-    printf 'output HEADLESS-1 resolution %s position 0 0\ndefault_border normal\n' "$schirm" >"$arbeit/sway.conf"
-    WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-        sitzung sway -c "$arbeit/sway.conf" >"$arbeit/sway.log" 2>&1 &
-    sway_pid=$!
-    for _ in $(seq 100); do [ -S "$arbeit/laufzeit/wayland-1" ] && break; sleep 0.1; done
-    [ -S "$arbeit/laufzeit/wayland-1" ] || { echo "FAIL $schirm: sway did not start" >&2; cat "$arbeit/sway.log" >&2; fehler=1; return; }
-    coproc PRUEFUNG { QT_QPA_PLATFORM=wayland QT_ACCESSIBILITY=1 sitzung timeout 120 "$pruefung" 2>"$arbeit/pruefung.log"; }
+    tarvo_sway_starten "$arbeit" "$schirm" || { echo "FAIL $schirm: sway did not start" >&2; fehler=1; return; }
+    coproc PRUEFUNG { QT_QPA_PLATFORM=wayland QT_ACCESSIBILITY=1 "${sitzung[@]}" timeout 120 "$pruefung" 2>"$arbeit/pruefung.log"; }
     local aus="${PRUEFUNG[0]}" ein="${PRUEFUNG[1]}" pid="$PRUEFUNG_PID"
     while read -r -u "$aus" zeile; do
         case "$zeile" in
@@ -78,7 +62,7 @@ pruefen() { # screen "WxH"
                 fi
             done < <(fenster "$(basename "$pruefung")")
             if [ "$was" = Informationsfenster ]; then
-                sitzung grim "$arbeit/bild.png" && [ -n "${WAYLAND_BILDER:-}" ] &&
+                "${sitzung[@]}" grim "$arbeit/bild.png" && [ -n "${WAYLAND_BILDER:-}" ] &&
                     mkdir -p "$WAYLAND_BILDER" && cp "$arbeit/bild.png" "$WAYLAND_BILDER/wayland_$schirm.png"
             fi
             echo weiter >&"$ein"

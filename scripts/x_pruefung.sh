@@ -1,4 +1,5 @@
-# Sourced by the checks that run the program on a virtual X server.
+# Sourced by the checks that run the program on a virtual X server or in a
+# Wayland compositor.
 
 # Installs the given missing Debian packages as root; as another user the
 # check ends as skipped (exit 77), naming them.
@@ -36,5 +37,34 @@ tarvo_xvfb_starten() {
     done
     echo "the X server on $DISPLAY takes no clients" >&2
     cat "$1/xvfb.log" >&2
+    return 1
+}
+
+# Starts the sway compositor headless with an output of the given size and
+# title bars as desktops draw them; its runtime folder is ARBEITSORDNER/
+# laufzeit. sway refuses to run as root, so as root the session belongs to
+# the user nobody (ARBEITSORDNER is handed to it). Sets sway_pid and the
+# array "sitzung", which runs a command inside the session as its user.
+#   tarvo_sway_starten ARBEITSORDNER BREITExHOEHE
+tarvo_sway_starten() {
+    local arbeit=$1
+    sitzung=(env XDG_RUNTIME_DIR="$arbeit/laufzeit" HOME="$arbeit" WAYLAND_DISPLAY=wayland-1)
+    rm -rf "$arbeit/laufzeit"
+    mkdir -m 700 "$arbeit/laufzeit"
+    chmod 755 "$arbeit"
+    if [ "$(id -u)" -eq 0 ]; then
+        sitzung=(setpriv --reuid=nobody --regid=nogroup --clear-groups "${sitzung[@]}")
+        chown -R nobody:nogroup "$arbeit"
+    fi
+    printf 'output HEADLESS-1 resolution %s position 0 0\ndefault_border normal\n' "$2" >"$arbeit/sway.conf"
+    WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        "${sitzung[@]}" sway -c "$arbeit/sway.conf" >"$arbeit/sway.log" 2>&1 &
+    sway_pid=$!
+    for _ in $(seq 100); do
+        [ -S "$arbeit/laufzeit/wayland-1" ] && return 0
+        sleep 0.1
+    done
+    echo "sway did not start" >&2
+    cat "$arbeit/sway.log" >&2
     return 1
 }

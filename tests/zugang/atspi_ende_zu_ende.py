@@ -6,6 +6,7 @@ verdict back. Exit code 0 on success, 1 on a failed check."""
 
 import argparse
 import re
+import subprocess
 import os
 import sys
 import time
@@ -91,6 +92,8 @@ def main():
     p = argparse.ArgumentParser()
     p.add_argument("--pid", type=int, required=True)
     p.add_argument("--timeout", type=float, default=30)
+    # In a Wayland session AT-SPI cannot make keys: the compositor's virtual keyboard does.
+    p.add_argument("--wayland", action="store_true")
     args = p.parse_args()
 
     # A program started while the bus's registry was still coming up is never
@@ -129,11 +132,16 @@ def main():
         # keyboard focus follows the pointer, so the pointer rests on the field.
         komponente = feld.queryComponent()
         komponente.grabFocus()
-        rahmen = komponente.getExtents(pyatspi.DESKTOP_COORDS)
-        pyatspi.Registry.generateMouseEvent(rahmen.x + rahmen.width // 2, rahmen.y + rahmen.height // 2, "abs")
+        if not args.wayland:
+            rahmen = komponente.getExtents(pyatspi.DESKTOP_COORDS)
+            pyatspi.Registry.generateMouseEvent(rahmen.x + rahmen.width // 2, rahmen.y + rahmen.height // 2, "abs")
         feld.queryEditableText().setTextContents(antwort)
         warten(lambda: text_von(feld) == antwort, args.timeout, "the typed answer")
-        pyatspi.Registry.generateKeyboardEvent(0xFF0D, None, pyatspi.KEY_SYM)  # XK_Return
+        if args.wayland:
+            # The compositor takes the new keyboard's keymap first.
+            subprocess.run(["wtype", "-s", "300", "-k", "Return"], check=True)
+        else:
+            pyatspi.Registry.generateKeyboardEvent(0xFF0D, None, pyatspi.KEY_SYM)  # XK_Return
 
         # The count of posed tasks says the RETURN was judged; until then the
         # explanation box still shows the previous round's verdict.
