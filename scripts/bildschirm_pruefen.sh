@@ -53,46 +53,28 @@ rahmen() {
     echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
 }
 
+# Measures one announced window (name, X window id) on the screen of pruefen.
+fenster_messen() {
+    local was=$1 fx fy fw fh
+    read -r fx fy fw fh <<<"$(rahmen "$2")"
+    if [ -z "$fh" ] || [ "$fx" -lt 0 ] || [ "$fy" -lt 0 ] ||
+       [ $((fx + fw)) -gt "$breite" ] || [ $((fy + fh)) -gt "$hoehe" ]; then
+        echo "FAIL $schirm x$faktor: $was at ${fx},${fy} ${fw}x${fh} lies outside the screen"
+        return 1
+    elif [ "$was" = Hauptfenster_wiederhergestellt ] &&
+         { [ $(( (2 * fx + fw - breite) ** 2 )) -gt 4 ] || [ $(( (2 * fy + fh - hoehe) ** 2 )) -gt 4 ]; }; then
+        echo "FAIL $schirm x$faktor: the restored window at ${fx},${fy} ${fw}x${fh} is not centred"
+        return 1
+    fi
+    echo "ok   $schirm x$faktor: $was at ${fx},${fy} ${fw}x${fh}"
+}
+
 fehler=0
 pruefen() { # screen "WxH", scale factor
     local schirm="$1" faktor="$2" breite="${1%x*}" hoehe="${1#*x}"
-    local was fenster zeile fx fy fw fh
     anzeige_starten "$schirm" || { beenden; anzeige_starten "$schirm"; } || { echo "$schirm: X server or window manager did not start" >&2; cat "$arbeit/xvfb.log" >&2; fehler=1; beenden; return; }
-    coproc PRUEFUNG { QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$faktor" QT_ACCESSIBILITY=1 \
-        timeout 120 "$pruefung" 2>"$arbeit/pruefung.log"; }
-    local aus="${PRUEFUNG[0]}" ein="${PRUEFUNG[1]}" pid="$PRUEFUNG_PID"
-    local gesehen=0
-    while read -r -u "$aus" zeile; do
-        case "$zeile" in
-        PRUEFEN\ *)
-            read -r _ was fenster <<<"$zeile"
-            read -r fx fy fw fh <<<"$(rahmen "$fenster")"
-            gesehen=$((gesehen + 1))
-            if [ -z "$fh" ] || [ "$fx" -lt 0 ] || [ "$fy" -lt 0 ] ||
-               [ $((fx + fw)) -gt "$breite" ] || [ $((fy + fh)) -gt "$hoehe" ]; then
-                echo "FAIL $schirm x$faktor: $was at ${fx},${fy} ${fw}x${fh} lies outside the screen"
-                fehler=1
-            elif [ "$was" = Hauptfenster_wiederhergestellt ] &&
-                 { [ $(( (2 * fx + fw - breite) ** 2 )) -gt 4 ] || [ $(( (2 * fy + fh - hoehe) ** 2 )) -gt 4 ]; }; then
-                echo "FAIL $schirm x$faktor: the restored window at ${fx},${fy} ${fw}x${fh} is not centred"
-                fehler=1
-            else
-                echo "ok   $schirm x$faktor: $was at ${fx},${fy} ${fw}x${fh}"
-            fi
-            echo weiter >&"$ein"
-            ;;
-        FEHLER\ *) echo "FAIL $schirm x$faktor: ${zeile#FEHLER }"; fehler=1 ;;
-        ENDE) ;;
-        *) echo "$zeile" ;;
-        esac
-    done
-    wait "$pid"
-    local rc=$?
-    if [ $rc -ne 0 ] || [ $gesehen -ne 14 ]; then
-        echo "FAIL $schirm x$faktor: check program ended with $rc after $gesehen windows" >&2
-        cat "$arbeit/pruefung.log" >&2
-        fehler=1
-    fi
+    tarvo_pruefung_fuehren "$schirm x$faktor" fenster_messen "$arbeit/pruefung.log" \
+        env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$faktor" QT_ACCESSIBILITY=1 timeout 120 "$pruefung" || fehler=1
     beenden
 }
 

@@ -42,43 +42,31 @@ def gehen(n):
 gehen(json.load(sys.stdin))' "$1"
 }
 
+# Checks every window of the program when the check program announces one
+# (its name); one screenshot per screen, with the information window open.
+fenster_messen() {
+    local was=$1 x y w h name ergebnis=0
+    while read -r x y w h name; do
+        if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + w)) -gt "$breite" ] || [ $((y + h)) -gt "$hoehe" ]; then
+            echo "FAIL $schirm wayland: $was: \"$name\" at $x,$y ${w}x$h lies outside the output"
+            ergebnis=1
+        else
+            echo "ok   $schirm wayland: $was: \"$name\" at $x,$y ${w}x$h"
+        fi
+    done < <(fenster "$(basename "$pruefung")")
+    if [ "$was" = Informationsfenster ] && [ -n "${WAYLAND_BILDER:-}" ]; then
+        "${sitzung[@]}" grim "$arbeit/bild.png" && mkdir -p "$WAYLAND_BILDER" &&
+            cp "$arbeit/bild.png" "$WAYLAND_BILDER/wayland_$schirm.png"
+    fi
+    return $ergebnis
+}
+
 fehler=0
 pruefen() { # screen "WxH"
-    local schirm=$1 breite=${1%x*} hoehe=${1#*x} zeile was gesehen=0 x y w h name
+    local schirm=$1 breite=${1%x*} hoehe=${1#*x}
     tarvo_sway_starten "$arbeit" "$schirm" || { echo "FAIL $schirm: sway did not start" >&2; fehler=1; return; }
-    coproc PRUEFUNG { QT_QPA_PLATFORM=wayland QT_ACCESSIBILITY=1 "${sitzung[@]}" timeout 120 "$pruefung" 2>"$arbeit/pruefung.log"; }
-    local aus="${PRUEFUNG[0]}" ein="${PRUEFUNG[1]}" pid="$PRUEFUNG_PID"
-    while read -r -u "$aus" zeile; do
-        case "$zeile" in
-        PRUEFEN\ *)
-            read -r _ was _ <<<"$zeile"
-            gesehen=$((gesehen + 1))
-            while read -r x y w h name; do
-                if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + w)) -gt "$breite" ] || [ $((y + h)) -gt "$hoehe" ]; then
-                    echo "FAIL $schirm wayland: $was: \"$name\" at $x,$y ${w}x$h lies outside the output"
-                    fehler=1
-                else
-                    echo "ok   $schirm wayland: $was: \"$name\" at $x,$y ${w}x$h"
-                fi
-            done < <(fenster "$(basename "$pruefung")")
-            if [ "$was" = Informationsfenster ]; then
-                "${sitzung[@]}" grim "$arbeit/bild.png" && [ -n "${WAYLAND_BILDER:-}" ] &&
-                    mkdir -p "$WAYLAND_BILDER" && cp "$arbeit/bild.png" "$WAYLAND_BILDER/wayland_$schirm.png"
-            fi
-            echo weiter >&"$ein"
-            ;;
-        FEHLER\ *) echo "FAIL $schirm wayland: ${zeile#FEHLER }"; fehler=1 ;;
-        ENDE) ;;
-        *) echo "$zeile" ;;
-        esac
-    done
-    wait "$pid"
-    local rc=$?
-    if [ $rc -ne 0 ] || [ $gesehen -ne 14 ]; then
-        echo "FAIL $schirm wayland: check program ended with $rc after $gesehen windows" >&2
-        cat "$arbeit/pruefung.log" >&2
-        fehler=1
-    fi
+    tarvo_pruefung_fuehren "$schirm wayland" fenster_messen "$arbeit/pruefung.log" \
+        env QT_QPA_PLATFORM=wayland QT_ACCESSIBILITY=1 "${sitzung[@]}" timeout 120 "$pruefung" || fehler=1
     kill "$sway_pid" 2>/dev/null
     wait "$sway_pid" 2>/dev/null
     sway_pid=""
