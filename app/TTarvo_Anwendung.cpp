@@ -14,8 +14,7 @@ TTarvo_Anwendung::TTarvo_Anwendung(int &argc, char **argv)
 {
     // The program is German whatever the system's locale: Qt's own dialogs,
     // menus and buttons too, and dates and sizes in the save dialog. The
-    // environment is left as it is, for the C library and for every program
-    // started from here.
+    // environment is left as it is for every program started from here.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     // Where the system's language is not installed, the C library falls back
     // to ASCII and Xlib would mangle the window title (WM_NAME); the
