@@ -11,6 +11,8 @@ hier="$(cd "$(dirname "$0")/.." && pwd)"
 tarvo="${1:-$hier/build/app/tarvo}"
 skript="$hier/tests/zugang/orca_ende_zu_ende.py"
 frist="${ZUGANG_FRIST:-90}"
+# Seconds from a key to the words it must set off.
+sprechfrist="${ZUGANG_SPRECHFRIST:-1}"
 launcher=/usr/libexec/at-spi-bus-launcher
 # Orca and pyatspi belong to the system interpreter, not to one earlier in PATH.
 python="${ZUGANG_PYTHON:-/usr/bin/python3}"
@@ -81,7 +83,7 @@ QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_
     "$TARVO" >"$ARBEIT/tarvo.log" 2>&1 &
 tarvo_pid=$!
 pids+=($tarvo_pid)
-timeout "$FRIST" "$PYTHON" "$SKRIPT" --pid "$tarvo_pid" --log "$ARBEIT/orca.log" --timeout 20
+timeout "$FRIST" "$PYTHON" "$SKRIPT" --pid "$tarvo_pid" --log "$ARBEIT/orca.log" --timeout 20 --frist "$SPRECHFRIST"
 rc=$?
 [ $rc -ne 0 ] && [ $rc -ne 3 ] && { echo "--- Orca's speech"; grep -a "SPEECH OUTPUT" "$ARBEIT/orca.log" | tr -d '\r'; } >&2
 exit $rc
@@ -91,7 +93,7 @@ EOF
 # is tried, at most three in all.
 for versuch in 1 2 3; do
     ARBEIT="$arbeit" PYTHON="$python" LAUNCHER="$launcher" TARVO="$tarvo" SKRIPT="$skript" FRIST="$frist" \
-        timeout "$((frist + 30))" dbus-run-session -- bash "$arbeit/sitzung.sh"
+        SPRECHFRIST="$sprechfrist" timeout "$((frist + 30))" dbus-run-session -- bash "$arbeit/sitzung.sh"
     rc=$?
     [ $rc -eq 3 ] || break
     echo "session $versuch: the program did not appear on the accessibility bus; new session" >&2
