@@ -30,6 +30,9 @@ TF_Haupt::TF_Haupt(QWidget *parent)
     : QMainWindow(parent)
 {
     setupUi(this);
+    Frame_Tarvo_Uebungen1 = new TFrame_Tarvo_Uebungen(Ablauf);
+    Frame_Tarvo_Uebungen1->setObjectName(QStringLiteral("Frame_Tarvo_Uebungen1"));
+    Rollbereich_Uebungen->setWidget(Frame_Tarvo_Uebungen1);
     Entwurfsgroesse = size();
 
     setFont(Schrift_Sans_Serif(11));
@@ -46,17 +49,7 @@ TF_Haupt::TF_Haupt(QWidget *parent)
     PageControl1->setAccessibleName(QStringLiteral("Seiten"));
     Seitenstapel_benennen(PageControl1);
 
-    // These clicks are routed through the window so the focus returns to the
-    // answer field.
-    TFrame_Tarvo_Uebungen *F = Frame_Tarvo_Uebungen1;
-    connect(F, &TFrame_Tarvo_Uebungen::Rechenart_geklickt, this,
-            &TF_Haupt::Frame_Tarvo_Uebungen1ListBox_Rechenart_waehlenClick);
-    connect(F, &TFrame_Tarvo_Uebungen::Schwierigkeitsgrad_geklickt, this,
-            &TF_Haupt::Frame_Tarvo_Uebungen1RadioGroup_SchwierigkeitsgradClick);
-    connect(F, &TFrame_Tarvo_Uebungen::Auswertung_geklickt, this,
-            &TF_Haupt::Frame_Tarvo_Uebungen1RadioGroup_AuswertungClick);
-    connect(F, &TFrame_Tarvo_Uebungen::Bild_zeigen_geklickt, this, &TF_Haupt::F_Auswertung2RadioGroup_Bild_zeigenClick);
-    connect(F, &TFrame_Tarvo_Uebungen::Rechenweg_gewuenscht, this,
+    connect(Frame_Tarvo_Uebungen1, &TFrame_Tarvo_Uebungen::Rechenweg_gewuenscht, this,
             &TF_Haupt::Frame_Tarvo_Uebungen1Rechenweg_gewuenscht);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TF_Haupt::PageControl1Change);
     connect(M_beenden, &QAction::triggered, this, &TF_Haupt::M_beendenClick);
@@ -98,30 +91,6 @@ void TF_Haupt::FormShow()
 
 void TF_Haupt::PageControl1Change()
 {
-    Antwortfeld_fokussieren();
-}
-
-void TF_Haupt::Frame_Tarvo_Uebungen1ListBox_Rechenart_waehlenClick()
-{
-    Frame_Tarvo_Uebungen1->Einstellungen_uebernehmen(Frame_Tarvo_Uebungen1->ListBox_Rechenart_waehlen);
-    Antwortfeld_fokussieren();
-}
-
-void TF_Haupt::Frame_Tarvo_Uebungen1RadioGroup_SchwierigkeitsgradClick()
-{
-    Frame_Tarvo_Uebungen1->Einstellungen_uebernehmen(Frame_Tarvo_Uebungen1->RadioGroup_Schwierigkeitsgrad);
-    Antwortfeld_fokussieren();
-}
-
-void TF_Haupt::Frame_Tarvo_Uebungen1RadioGroup_AuswertungClick()
-{
-    Frame_Tarvo_Uebungen1->RadioGroup_AuswertungClick();
-    Antwortfeld_fokussieren();
-}
-
-void TF_Haupt::F_Auswertung2RadioGroup_Bild_zeigenClick()
-{
-    Frame_Tarvo_Uebungen1->F_Auswertung2->RadioGroup_Bild_zeigenClick();
     Antwortfeld_fokussieren();
 }
 

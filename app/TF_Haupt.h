@@ -3,6 +3,7 @@
 #include "ui_TF_Haupt.h"
 
 #include "core/TEinstellung_Aufgabe.h"
+#include "exercises/TUebungs_Ablauf.h"
 
 #include <QMainWindow>
 
@@ -12,6 +13,7 @@ class TDialog_Fehlermeldung_1;
 class TDialog_Impresssum_0;
 class TDlg_Arbeitsanweisungen;
 class TDlg_Protokoll_Auswertung_speichern_drucken;
+class TFrame_Tarvo_Uebungen;
 class TOKBottomDlg_drucken_oder_speichern;
 
 // The program's only main window.
@@ -20,6 +22,9 @@ class TF_Haupt : public QMainWindow, public Ui::TF_Haupt
     Q_OBJECT
 public:
     explicit TF_Haupt(QWidget *parent = nullptr);
+
+    // The exercise page, showing the window's lesson.
+    TFrame_Tarvo_Uebungen *Frame_Tarvo_Uebungen1;
 
     // Long-lived dialogs, created once after the window, owned by it.
     TDialog_Impresssum_0 *Dialog_Impresssum_0 = nullptr;
@@ -36,10 +41,6 @@ public slots:
     void FormCreate();
     void FormShow();
     void PageControl1Change();
-    void Frame_Tarvo_Uebungen1ListBox_Rechenart_waehlenClick();
-    void Frame_Tarvo_Uebungen1RadioGroup_SchwierigkeitsgradClick();
-    void Frame_Tarvo_Uebungen1RadioGroup_AuswertungClick();
-    void F_Auswertung2RadioGroup_Bild_zeigenClick();
     // The demonstrator shows the solution path of a task judged on the exercise page.
     void Frame_Tarvo_Uebungen1Rechenweg_gewuenscht(const TEinstellung_Aufgabe &Aufgabe);
     void M_beendenClick();
@@ -59,6 +60,8 @@ private:
     // The pupil can type at once whenever the exercise page is shown.
     void Antwortfeld_fokussieren();
 
+    // The lesson of the exercise page, from the program's start to its end.
+    TUebungs_Ablauf Ablauf;
     QSize Entwurfsgroesse; // the size the window is designed for
     bool Normallage_pruefen = false;
 };

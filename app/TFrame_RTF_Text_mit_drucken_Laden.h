@@ -2,7 +2,7 @@
 
 #include "ui_TFrame_RTF_Text_mit_drucken_Laden.h"
 
-#include "evaluation/Ausgabe_Wahl.h"
+#include "core/Ausgabe_Wahl.h"
 
 #include <QWidget>
 

@@ -79,7 +79,7 @@ double Mittel(const std::vector<double> &Werte, std::size_t von, std::size_t bis
 // Keeps the compiler from dropping the texts the screens would show.
 std::size_t Textlaenge(const TAuswertung_Folgen &F)
 {
-    return F.Statistik_Text.size() + F.Protokollzeile.value_or(QString()).size() + F.neuer_Smily;
+    return F.geaenderte_Zeilen[0].size() + F.Protokollzeile.value_or(QString()).size() + F.neuer_Smily;
 }
 
 QString Antwort_fuer(const TEinstellung_Aufgabe &A, int i)

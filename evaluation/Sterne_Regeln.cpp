@@ -2,7 +2,7 @@
 
 #include "core/Aufgaben_Codes.h"
 #include "core/Zahlentexte.h"
-#include "exercises/Namen_Tabellen.h"
+#include "core/Namen_Tabellen.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 #include "evaluation/TAuswertungs_Stand.h"
 
 #include "core/Aufgaben_Codes.h"
-#include "exercises/Namen_Tabellen.h"
+#include "core/Namen_Tabellen.h"
 
 namespace {
 void zaehlen(TStatistik_Werte &W, bool richtig, std::int32_t Punkte)
@@ -20,8 +20,6 @@ void zaehlen(TStatistik_Werte &W, bool richtig, std::int32_t Punkte)
 
 void TAuswertungs_Stand::initialisieren()
 {
-    aktuelle_Rechenart = 1;
-    aktueller_Schwierigkeitsgrad = 1;
     Aufgaben_Ergebnis = TAufgaben_Ergebnis{};
     Statistik = TStatistik_Speicher{};
     Sterne_initialisieren(Sterne);
@@ -30,8 +28,6 @@ void TAuswertungs_Stand::initialisieren()
 void TAuswertungs_Stand::Ergebnis_uebernehmen(const TAufgaben_Ergebnis &Ergebnis)
 {
     Aufgaben_Ergebnis = Ergebnis;
-    aktuelle_Rechenart = Aufgaben_Ergebnis.Rechenart;
-    aktueller_Schwierigkeitsgrad = Aufgaben_Ergebnis.Schwierigkeitsgrad;
     Werte_berechnen();
 }
 
@@ -75,7 +71,7 @@ void TAuswertungs_Stand::Werte_berechnen()
     zaehlen(Statistik.Kategorie[o], richtig, p);
     zaehlen(Statistik.Unterkategorie[s], richtig, p);
     zaehlen(Statistik.alle_Werte, richtig, p);
-    const auto d = std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(aktueller_Schwierigkeitsgrad));
+    const auto d = std::size_t(Code_von_Nummer<TSchwierigkeitsgrad>(aktueller_Schwierigkeitsgrad()));
     Sterne.Aufgaben_seit_Smily[d] += 1;
     if (!richtig)
         Sterne.Falsche_seit_Smily[d] += 1;

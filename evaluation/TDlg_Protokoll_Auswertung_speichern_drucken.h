@@ -2,7 +2,7 @@
 
 #include "ui_TDlg_Protokoll_Auswertung_speichern_drucken.h"
 
-#include "evaluation/Ausgabe_Wahl.h"
+#include "core/Ausgabe_Wahl.h"
 
 #include <QDialog>
 

@@ -9,18 +9,15 @@
 #include "evaluation/F_Auswertung_Tabelle_2_Datei.h"
 #include "evaluation/F_Auswertung_Tabelle_3_Datei.h"
 #include "evaluation/F_Auswertung_Tabelle_4_Datei.h"
-#include "evaluation/Protokoll_Kopfzeilen.h"
 #include "evaluation/TF_Sterne_Seite.h"
 #include "evaluation/TProtokoll_Statistik_Ausgabe.h"
 
 #include <QPushButton>
-
-#include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
 
-TF_Auswertung::TF_Auswertung(QWidget *parent)
+TF_Auswertung::TF_Auswertung(const TAuswertung &Auswertung, QWidget *parent)
     : QFrame(parent)
+    , Auswertung_(Auswertung)
 {
     setupUi(this);
 
@@ -52,20 +49,9 @@ TF_Auswertung::TF_Auswertung(QWidget *parent)
     RichEdit3->setAccessibleName(QStringLiteral("Ausgabetext"));
 }
 
-void TF_Auswertung::Ablauf_setzen(TUebungs_Ablauf &Ablauf)
-{
-    Ablauf_ = &Ablauf;
-}
-
-const TAuswertungs_Stand &TF_Auswertung::Stand() const
-{
-    return Ablauf_->Stand();
-}
-
 void TF_Auswertung::Auswertung_initialisieren()
 {
-    Ablauf_->Auswertung_initialisieren();
-    RichEdit1->setPlainText(Protokoll_Kopfzeilen().join(u'\n'));
+    RichEdit1->setPlainText(Auswertung_.Protokoll().join(u'\n'));
     F_Auswertung_Tabelle_01->Tabelle_initialisieren();
     F_Auswertung_Tabelle_1_1->Tabelle_initialisieren();
     F_Auswertung_Tabelle_2_1->Tabelle_initialisieren();
@@ -74,26 +60,21 @@ void TF_Auswertung::Auswertung_initialisieren()
     Sterne_Seite->Sterne_initialisieren();
 }
 
-void TF_Auswertung::Ergebnis_uebernehmen(const TAufgaben_Ergebnis &Ergebnis, QObject *Sender)
-{
-    Uebergabe_zeigen(Ablauf_->Ergebnis_uebernehmen(Ergebnis), Sender);
-}
-
-void TF_Auswertung::Uebergabe_zeigen(const TAuswertung_Folgen &Folgen, QObject *Sender)
+void TF_Auswertung::Uebergabe_zeigen(const TAuswertung_Folgen &Folgen)
 {
     ++Anzahl_Uebergaben_;
     const TAuswertungs_Stand &S = Stand();
-    F_Auswertung_Tabelle_01->Werte_uebernehmen(Folgen.Listenwerte, S.Statistik, Sender);
+    F_Auswertung_Tabelle_01->Werte_uebernehmen(Folgen.Listenwerte, S.Statistik, nullptr);
     TF_Auswertung_Tabelle_Kategorie *const Kategorien[] = {F_Auswertung_Tabelle_1_1, F_Auswertung_Tabelle_2_1,
                                                            F_Auswertung_Tabelle_3_1, F_Auswertung_Tabelle_4_1};
     for (std::size_t k = 0; k < 4; ++k)
-        Kategorien[k]->Werte_uebernehmen(Ablauf_->Kategorie_Zeilen(int(k) + 1), Folgen.geaenderte_Zeilen[k],
-                                         S.aktuelle_Rechenart, S.aktueller_Schwierigkeitsgrad, Folgen.Anzeigen[k]);
-    RichEdit2->setPlainText(Folgen.Statistik_Text.join(u'\n'));
+        Kategorien[k]->Werte_uebernehmen(Auswertung_.Kategorie_Zeilen(int(k) + 1), Folgen.geaenderte_Zeilen[k],
+                                         S.aktuelle_Rechenart(), S.aktueller_Schwierigkeitsgrad(), Folgen.Anzeigen[k]);
+    RichEdit2->setPlainText(Auswertung_.Statistik_Text().join(u'\n'));
     if (Folgen.Protokollzeile)
         Protokollzeile_anhaengen(*Folgen.Protokollzeile);
     if (Folgen.Sterne_Schritt)
-        Sterne_Seite->Sterne_aktualisieren(S.Sterne, S.aktueller_Schwierigkeitsgrad, Folgen.neuer_Smily);
+        Sterne_zeigen(Folgen.neuer_Smily);
 }
 
 void TF_Auswertung::Protokoll_Leerzeile_anhaengen()
@@ -106,15 +87,9 @@ void TF_Auswertung::Grundwerte_Tabelle_zuruecksetzen(bool mit_Hinweis)
     F_Auswertung_Tabelle_01->Tabelle_zuruecksetzen(mit_Hinweis);
 }
 
-void TF_Auswertung::Sterne_aktualisieren()
+void TF_Auswertung::Sterne_zeigen(bool neuer_Smily)
 {
-    const bool neuer_Smily = Ablauf_->Sterne_pruefen();
-    Sterne_Seite->Sterne_aktualisieren(Stand().Sterne, Stand().aktueller_Schwierigkeitsgrad, neuer_Smily);
-}
-
-void TF_Auswertung::RadioGroup_Bild_zeigenClick()
-{
-    Sterne_aktualisieren();
+    Sterne_Seite->Sterne_aktualisieren(Stand().Sterne, Stand().aktueller_Schwierigkeitsgrad(), neuer_Smily);
 }
 
 void TF_Auswertung::Bild_zeigen_setzen(int ItemIndex)
@@ -125,15 +100,6 @@ void TF_Auswertung::Bild_zeigen_setzen(int ItemIndex)
 void TF_Auswertung::Auswahl_Dialog_setzen(TDlg_Protokoll_Auswertung_speichern_drucken *Dialog)
 {
     Ausgabe->Auswahl_Dialog_setzen(Dialog);
-}
-
-QStringList TF_Auswertung::Protokoll_Zeilen() const
-{
-    QStringList Zeilen;
-    const QTextDocument *Dokument = RichEdit1->document();
-    for (QTextBlock B = Dokument->begin(); B.isValid(); B = B.next())
-        Zeilen << B.text();
-    return Zeilen;
 }
 
 void TF_Auswertung::Protokollzeile_anhaengen(const QString &Zeile)

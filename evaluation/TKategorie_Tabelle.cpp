@@ -3,7 +3,7 @@
 #include "core/Aufgaben_Namen.h"
 #include "core/Zahlentexte.h"
 #include "evaluation/Tabellen_Kopf.h"
-#include "exercises/Namen_Tabellen.h"
+#include "core/Namen_Tabellen.h"
 
 namespace {
 const QString Anzahl_Praefix =

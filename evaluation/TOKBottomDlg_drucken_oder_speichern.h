@@ -2,7 +2,7 @@
 
 #include "ui_TOKBottomDlg_drucken_oder_speichern.h"
 
-#include "evaluation/Ausgabe_Wahl.h"
+#include "core/Ausgabe_Wahl.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 
 #include "core/Aufgaben_Namen.h"
 #include "core/Zahlentexte.h"
-#include "exercises/Namen_Tabellen.h"
+#include "core/Namen_Tabellen.h"
 
 namespace {
 int Hex_Ziffer(QChar c)

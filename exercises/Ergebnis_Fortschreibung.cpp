@@ -1,7 +1,7 @@
 #include "exercises/Ergebnis_Fortschreibung.h"
 
 #include "core/Zahlentexte.h"
-#include "exercises/Namen_Tabellen.h"
+#include "core/Namen_Tabellen.h"
 
 namespace {
 QString rechts_auffuellen(const QString &Text, int Breite)

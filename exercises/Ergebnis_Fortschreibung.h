@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Aufgaben_Codes.h"
-#include "exercises/TAufgaben_Ergebnis.h"
+#include "core/TAufgaben_Ergebnis.h"
 
 #include <QString>
 

@@ -27,13 +27,16 @@
 #include <QTextEdit>
 #include <limits>
 
-TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
+TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(TUebungs_Ablauf &Ablauf, QWidget *parent)
     : QFrame(parent)
     , Tasten_Filter(new TTasten_Filter(this))
     , Ansage(new TAnsage(this))
+    , Ablauf_(Ablauf)
 {
     setupUi(this);
-    F_Auswertung2->Ablauf_setzen(Ablauf_);
+    F_Auswertung2 = new TF_Auswertung(Ablauf_.Auswertung(), Panel_2_2);
+    F_Auswertung2->setObjectName(QStringLiteral("F_Auswertung2"));
+    Panel_2_2_Anordnung->addWidget(F_Auswertung2);
 
     // The blank-padded texts line up only in the fixed-pitch font.
     setFont(Schrift_Courier_fett(13));
@@ -71,12 +74,16 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(QWidget *parent)
     RadioGroup_Auswertung->setItems({QStringLiteral("sichtbar machen"), QStringLiteral("verdecken")});
     RadioGroup_Auswertung->setItemIndex(1);
 
-    // The owner decides what these clicks do (the main window returns the focus afterwards).
-    connect(ListBox_Rechenart_waehlen, &TListBox::Click, this, &TFrame_Tarvo_Uebungen::Rechenart_geklickt);
+    // Each click leaves the focus in the answer field.
+    connect(ListBox_Rechenart_waehlen, &TListBox::Click, this, &TFrame_Tarvo_Uebungen::ListBox_Rechenart_waehlenClick);
     connect(RadioGroup_Schwierigkeitsgrad, &TRadioGroup::Click, this,
-            &TFrame_Tarvo_Uebungen::Schwierigkeitsgrad_geklickt);
-    connect(RadioGroup_Auswertung, &TRadioGroup::Click, this, &TFrame_Tarvo_Uebungen::Auswertung_geklickt);
-    connect(F_Auswertung2, &TF_Auswertung::Bild_zeigen_geklickt, this, &TFrame_Tarvo_Uebungen::Bild_zeigen_geklickt);
+            &TFrame_Tarvo_Uebungen::RadioGroup_SchwierigkeitsgradClick);
+    connect(RadioGroup_Auswertung, &TRadioGroup::Click, this, [this] {
+        RadioGroup_AuswertungClick();
+        Antwortfeld_fokussieren();
+    });
+    connect(F_Auswertung2, &TF_Auswertung::Bild_zeigen_geklickt, this,
+            &TFrame_Tarvo_Uebungen::F_Auswertung2RadioGroup_Bild_zeigenClick);
     connect(Button_Auswertung_reseten, &QPushButton::clicked, this,
             &TFrame_Tarvo_Uebungen::Button_Auswertung_resetenClick);
 
@@ -190,30 +197,42 @@ void TFrame_Tarvo_Uebungen::Uebungen_initialisieren()
         const QSignalBlocker Sperre(ListBox_Rechenart_waehlen);
         ListBox_Rechenart_waehlen->setCurrentRow(0);
     }
-    Ablauf_.Uebung_initialisieren();
+    Ablauf_.initialisieren();
     F_Auswertung2->Auswertung_initialisieren();
-    Einstellungen_uebernehmen(this);
+    // Starting the lesson is no change the pupil made.
+    Einstellungen_uebernehmen(false);
     RadioGroup_AuswertungClick();
     Frame_Auswertung_kurz1->Werte_zeigen(Ablauf_.Kurz_zuruecksetzen());
     Rechenweg_freigeben();
 }
 
-void TFrame_Tarvo_Uebungen::Einstellungen_uebernehmen(QObject *Sender)
+void TFrame_Tarvo_Uebungen::Einstellungen_uebernehmen(bool ansagen)
 {
     const auto Rechenart = TRechenart(qMax(0, ListBox_Rechenart_waehlen->currentRow()));
     const auto Grad = TSchwierigkeitsgrad(qMax(0, RadioGroup_Schwierigkeitsgrad->ItemIndex()));
     const TEinstellungs_Folgen Folgen = Ablauf_.Einstellungen_aendern(Rechenart, Grad);
-    // Before the evaluation's many changes, which would delay it; starting
-    // the lesson is no change the pupil made.
-    if (Sender != this)
+    // Before the evaluation's many changes, which would delay it.
+    if (ansagen)
         Ansage->Ansagen(Folgen.neue_Aufgabe.Ansage);
     RichEdit_Einstellungen->setPlainText(Folgen.Einstellungs_Zeilen.join(u'\n'));
     if (Folgen.Leerzeile_faellig)
         F_Auswertung2->Protokoll_Leerzeile_anhaengen();
     if (Folgen.Grundwerte_neu_beginnen)
         F_Auswertung2->Grundwerte_Tabelle_zuruecksetzen(true);
-    F_Auswertung2->Uebergabe_zeigen(Folgen.Auswertung, Sender);
+    F_Auswertung2->Uebergabe_zeigen(Folgen.Auswertung);
     Aufgabe_zeigen(Folgen.neue_Aufgabe);
+}
+
+void TFrame_Tarvo_Uebungen::ListBox_Rechenart_waehlenClick()
+{
+    Einstellungen_uebernehmen(true);
+    Antwortfeld_fokussieren();
+}
+
+void TFrame_Tarvo_Uebungen::RadioGroup_SchwierigkeitsgradClick()
+{
+    Einstellungen_uebernehmen(true);
+    Antwortfeld_fokussieren();
 }
 
 void TFrame_Tarvo_Uebungen::Neue_Aufgabe()
@@ -282,7 +301,7 @@ void TFrame_Tarvo_Uebungen::Antwort_bewerten_und_weitergeben()
     Ansage->Ansagen(Folgen->Ansage);
     RichEdit_Erlaeterungen->setPlainText(Folgen->Erlaeuterungen.join(u'\n'));
     Bewertung_zeigen(Folgen->Farbe, Folgen->Vorlese_Text);
-    F_Auswertung2->Uebergabe_zeigen(Folgen->Auswertung, MaskEdit_Schuelerloesung);
+    F_Auswertung2->Uebergabe_zeigen(Folgen->Auswertung);
     Frame_Auswertung_kurz1->Werte_zeigen(Ablauf_.Kurz());
     Aufgabe_zeigen(Folgen->neue_Aufgabe);
     Rechenweg_freigeben();
@@ -298,13 +317,19 @@ void TFrame_Tarvo_Uebungen::RadioGroup_AuswertungClick()
 void TFrame_Tarvo_Uebungen::Button_Auswertung_resetenClick()
 {
     Uebungen_initialisieren();
-    F_Auswertung2->Ergebnis_uebernehmen(Ablauf_.Aufgaben_Ergebnis(), Button_Auswertung_reseten);
+    F_Auswertung2->Uebergabe_zeigen(Ablauf_.Ergebnis_erneut_uebergeben());
     Bewertung_zeigen(Farbe_Grau, QString());
     RichEdit_Erlaeterungen->clear();
     F_Auswertung2->Bild_zeigen_setzen(1);
-    F_Auswertung2->Sterne_aktualisieren();
+    F_Auswertung2->Sterne_zeigen(Ablauf_.Sterne_pruefen());
     F_Auswertung2->Bild_zeigen_setzen(0);
-    F_Auswertung2->Sterne_aktualisieren();
+    F_Auswertung2->Sterne_zeigen(Ablauf_.Sterne_pruefen());
+    Antwortfeld_fokussieren();
+}
+
+void TFrame_Tarvo_Uebungen::F_Auswertung2RadioGroup_Bild_zeigenClick()
+{
+    F_Auswertung2->Sterne_zeigen(Ablauf_.Sterne_pruefen());
     Antwortfeld_fokussieren();
 }
 

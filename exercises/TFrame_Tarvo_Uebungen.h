@@ -10,21 +10,26 @@
 
 class QAction;
 class TAnsage;
+class TF_Auswertung;
 class TTasten_Filter;
 
 // The exercise screen: settings, the posed task, the answer field, the
-// verdict and both evaluations.
+// verdict and both evaluations. It shows the lesson it is given and passes
+// the pupil's input to it.
 class TFrame_Tarvo_Uebungen : public QFrame, public Ui::TFrame_Tarvo_Uebungen
 {
     Q_OBJECT
 public:
-    explicit TFrame_Tarvo_Uebungen(QWidget *parent = nullptr);
+    explicit TFrame_Tarvo_Uebungen(TUebungs_Ablauf &Ablauf, QWidget *parent = nullptr);
 
+    // The detailed evaluation of the lesson.
+    TF_Auswertung *F_Auswertung2;
     // Opens the judged task's solution path; enabled once an answer was judged.
     QAction *A_Rechenweg_zeigen;
 
     void Uebungen_initialisieren();
-    void Einstellungen_uebernehmen(QObject *Sender = nullptr);
+    // The settings as chosen; a change the pupil made is announced.
+    void Einstellungen_uebernehmen(bool ansagen);
     void Neue_Aufgabe();
     // The focus into the answer field, with the task beside it and the
     // verdict beneath it scrolled into view: the pupil types at once.
@@ -35,18 +40,15 @@ public:
     const TAufgaben_Ergebnis &Aufgaben_Ergebnis() const { return Ablauf_.Aufgaben_Ergebnis(); }
 
 signals:
-    // User clicks on the settings and on the detailed evaluation's picture
-    // choice; the owner runs the operation that follows.
-    void Rechenart_geklickt();
-    void Schwierigkeitsgrad_geklickt();
-    void Auswertung_geklickt();
-    void Bild_zeigen_geklickt();
     // The pupil asks for the solution path of the last judged task.
     void Rechenweg_gewuenscht(const TEinstellung_Aufgabe &Aufgabe);
 
 public slots:
     void MaskEdit_SchuelerloesungKeyDown(int Taste, Qt::KeyboardModifiers Umschalttasten);
+    void ListBox_Rechenart_waehlenClick();
+    void RadioGroup_SchwierigkeitsgradClick();
     void RadioGroup_AuswertungClick();
+    void F_Auswertung2RadioGroup_Bild_zeigenClick();
     void Button_Auswertung_resetenClick();
     void Frame_Auswertung_kurz1Button_Werte_zuruecksetzenClick();
     void A_Rechenweg_zeigenExecute();
@@ -69,6 +71,5 @@ private:
     TTasten_Filter *Tasten_Filter;
     // Speaks verdict and next task while the focus stays in the answer field.
     TAnsage *Ansage;
-    // The lesson; the detailed evaluation shows its store.
-    TUebungs_Ablauf Ablauf_;
+    TUebungs_Ablauf &Ablauf_;
 };

@@ -214,7 +214,8 @@ private slots:
         Dunkel.setColor(QPalette::Text, Qt::white);
         Dunkel.setColor(QPalette::Base, Qt::black);
         QApplication::setPalette(Dunkel);
-        TFrame_Tarvo_Uebungen F;
+        TUebungs_Ablauf Ablauf;
+        TFrame_Tarvo_Uebungen F(Ablauf);
         QApplication::setPalette(QPalette());
         const auto Schrift = [](QWidget *W, QPalette::ColorRole R) { return QColor_zu_Farbe(W->palette().color(R)); };
         const TFarbe Schwarz{0, 0, 0};

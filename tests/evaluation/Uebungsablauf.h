@@ -7,7 +7,7 @@
 struct TUebungsablauf
 {
     TUebungs_Ablauf Ablauf;
-    const TAuswertungs_Stand &Stand = Ablauf.Stand();
+    const TAuswertungs_Stand &Stand = Ablauf.Auswertung().Stand();
     TAuswertung_Folgen Folgen;
 
     void einstellen(std::uint8_t op, std::uint8_t g)

@@ -18,7 +18,7 @@ private slots:
         constexpr int Antworten = 100000;
         TUebungs_Ablauf Ablauf;
         const TAufgaben_Ergebnis &Ergebnis = Ablauf.Aufgaben_Ergebnis();
-        const TAuswertungs_Stand &Stand = Ablauf.Stand();
+        const TAuswertungs_Stand &Stand = Ablauf.Auswertung().Stand();
         TUnabhaengige_Zaehlung Z;
         int Umbrueche = 0, Leerzeilen = 0;
         std::int32_t in_Sequenz = 0, richtig_in_Sequenz = 0;
@@ -76,7 +76,7 @@ private slots:
             const QList<QStringList> Erwartet = Z.Tabelle(Nr);
             QCOMPARE(Datenzeilen_Anzahl(K), Erwartet.size());
             for (int i = 0; i < Erwartet.size(); ++i) {
-                QStringList Ist = Ablauf.Kategorie_Zeilen(Nr).at(i).mid(2);
+                QStringList Ist = Ablauf.Auswertung().Kategorie_Zeilen(Nr).at(i).mid(2);
                 if (Nr == 1)
                     Ist[0].clear();
                 QCOMPARE(Ist, Erwartet.at(i));

@@ -17,7 +17,7 @@ QList<TBlock_Ergebnis> antworten(TAuswertungs_Stand &Stand, int Schwierigkeitsgr
         E.richtig_geloest = *c == 'r' ? 1 : 0;
         E.Anzahl_Aufgaben = ++Anzahl;
         Stand.Ergebnis_uebernehmen(E);
-        Ergebnisse << Sterne_Block_pruefen(Stand.Sterne, Stand.aktueller_Schwierigkeitsgrad);
+        Ergebnisse << Sterne_Block_pruefen(Stand.Sterne, Stand.aktueller_Schwierigkeitsgrad());
     }
     return Ergebnisse;
 }

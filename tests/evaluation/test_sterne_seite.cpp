@@ -3,7 +3,7 @@
 #include "core/widgets/TPanel.h"
 #include "core/widgets/TRadioGroup.h"
 #include "evaluation/Sterne_Regeln.h"
-#include "exercises/TUebungs_Ablauf.h"
+#include "evaluation/TAuswertung.h"
 #include "evaluation/TF_Sterne_Seite.h"
 
 #include <QFontInfo>
@@ -20,8 +20,8 @@ class Test_Sterne_Seite : public QObject
 {
     Q_OBJECT
 
-    TUebungs_Ablauf Ablauf;
-    const TAuswertungs_Stand &Stand = Ablauf.Stand();
+    TAuswertung Auswertung;
+    const TAuswertungs_Stand &Stand = Auswertung.Stand();
     std::unique_ptr<TF_Sterne_Seite> Seite;
     int Anzahl = 0;
 
@@ -32,8 +32,8 @@ class Test_Sterne_Seite : public QObject
             E.Schwierigkeitsgrad = std::uint8_t(Schwierigkeitsgrad);
             E.richtig_geloest = *c == 'r' ? 1 : 0;
             E.Anzahl_Aufgaben = ++Anzahl;
-            const TAuswertung_Folgen F = Ablauf.Ergebnis_uebernehmen(E);
-            Seite->Sterne_aktualisieren(Stand.Sterne, Stand.aktueller_Schwierigkeitsgrad, F.neuer_Smily);
+            const TAuswertung_Folgen F = Auswertung.Ergebnis_uebernehmen(E);
+            Seite->Sterne_aktualisieren(Stand.Sterne, Stand.aktueller_Schwierigkeitsgrad(), F.neuer_Smily);
         }
     }
     void Bild_waehlen(int Index)
@@ -56,9 +56,10 @@ private slots:
         Seite = std::make_unique<TF_Sterne_Seite>();
         Seite->resize(1240, 740);
         connect(Seite.get(), &TF_Sterne_Seite::Bild_zeigen_geklickt, this, [this] {
-            Seite->Sterne_aktualisieren(Stand.Sterne, Stand.aktueller_Schwierigkeitsgrad, Ablauf.Sterne_pruefen());
+            Seite->Sterne_aktualisieren(Stand.Sterne, Stand.aktueller_Schwierigkeitsgrad(),
+                                        Auswertung.Sterne_pruefen());
         });
-        Ablauf.Auswertung_initialisieren();
+        Auswertung.initialisieren();
         Seite->Sterne_initialisieren();
         Seite->show();
         QVERIFY(QTest::qWaitForWindowExposed(Seite.get()));

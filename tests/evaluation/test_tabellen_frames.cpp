@@ -51,8 +51,8 @@ struct TTabellen
         T0.Werte_uebernehmen(F.Listenwerte, A.Stand.Statistik, nullptr);
         for (int Nr = 1; Nr <= 4; ++Nr)
             Kategorien().at(Nr - 1)->Werte_uebernehmen(
-                A.Ablauf.Kategorie_Zeilen(Nr), F.geaenderte_Zeilen[std::size_t(Nr - 1)], A.Stand.aktuelle_Rechenart,
-                A.Stand.aktueller_Schwierigkeitsgrad, F.Anzeigen[std::size_t(Nr - 1)]);
+                A.Ablauf.Auswertung().Kategorie_Zeilen(Nr), F.geaenderte_Zeilen[std::size_t(Nr - 1)],
+                A.Stand.aktuelle_Rechenart(), A.Stand.aktueller_Schwierigkeitsgrad(), F.Anzeigen[std::size_t(Nr - 1)]);
     }
     void einstellen(std::uint8_t op, std::uint8_t g)
     {

@@ -13,7 +13,8 @@ class Test_TF_Auswertung : public QObject
 private slots:
     void Seiten_und_Kaesten()
     {
-        TF_Auswertung F;
+        TAuswertung Auswertung;
+        TF_Auswertung F(Auswertung);
         QTabWidget *Seiten = F.findChild<QTabWidget *>("PageControl_Statistik_1");
         QVERIFY(Seiten);
         const QStringList Namen{"TabSheet1",
@@ -58,29 +59,33 @@ private slots:
 
     void Protokoll_waechst_nur_mit_Antworten()
     {
-        TF_Auswertung F;
-        TUebungs_Ablauf Ablauf;
-        F.Ablauf_setzen(Ablauf);
+        TAuswertung Auswertung;
+        TF_Auswertung F(Auswertung);
         F.Auswertung_initialisieren();
+        const auto uebergeben = [&](const TAufgaben_Ergebnis &E) {
+            F.Uebergabe_zeigen(Auswertung.Ergebnis_uebernehmen(E));
+        };
         QCOMPARE(F.Protokoll_Zeilen(), Protokoll_Kopfzeilen());
         QCOMPARE(F.Protokoll_Zeilen().at(0), u' ' + QString(51, u'='));
 
         TAufgaben_Ergebnis E;
         E.Protokollzeile_setzen(QStringLiteral("erste"));
-        F.Ergebnis_uebernehmen(E, nullptr); // a settings hand-over logs nothing
+        uebergeben(E); // a settings hand-over logs nothing
         QCOMPARE(F.Protokoll_Zeilen().size(), 4);
         E.Anzahl_Aufgaben = 1;
-        F.Ergebnis_uebernehmen(E, nullptr);
+        uebergeben(E);
+        Auswertung.Protokoll_Leerzeile_anhaengen();
         F.Protokoll_Leerzeile_anhaengen();
         E.Anzahl_Aufgaben = 1;
         E.Protokollzeile_setzen(QStringLiteral("zweite"));
-        F.Ergebnis_uebernehmen(E, nullptr);
+        uebergeben(E);
         QCOMPARE(F.Protokoll_Zeilen(), Protokoll_Kopfzeilen() + QStringList({"erste", "", "zweite"}));
         QCOMPARE(F.RichEdit1->toPlainText().split(u'\n'), F.Protokoll_Zeilen());
         QCOMPARE(F.Stand().Statistik.alle_Werte.Anzahl, 2);
 
+        Auswertung.initialisieren();
         F.Auswertung_initialisieren();
-        QCOMPARE(F.Protokoll_Zeilen(), Protokoll_Kopfzeilen());
+        QCOMPARE(F.RichEdit1->toPlainText().split(u'\n'), Protokoll_Kopfzeilen());
         QCOMPARE(F.Stand().Statistik, TStatistik_Speicher{});
     }
 };

@@ -1,4 +1,4 @@
-#include "exercises/Namen_Tabellen.h"
+#include "core/Namen_Tabellen.h"
 
 #include "core/Aufgaben_Namen.h"
 
