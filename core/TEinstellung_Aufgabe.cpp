@@ -39,3 +39,8 @@ void Ergebnis_berechnen(TEinstellung_Aufgabe &A)
     A.VZ_Zahl_2 = Vorzeichen(A.Zahl_2);
     A.VZ_Ergebnis = Vorzeichen(A.Ergebnis);
 }
+
+QString Aufgabe_in_Klammern(const TEinstellung_Aufgabe &A)
+{
+    return u'(' + A.STR_Zahl_1 + u')' + A.Rechenzeichen + u'(' + A.STR_Zahl_2 + u')';
+}

@@ -70,6 +70,5 @@ void Aufgabe_ziehen(TEinstellung_Aufgabe &A)
 
 QString Aufgabenstellung_Text(const TEinstellung_Aufgabe &A)
 {
-    return QStringLiteral(" Aufgabe : (") + A.STR_Zahl_1 + u')' + A.Rechenzeichen + u'(' + A.STR_Zahl_2
-        + QStringLiteral(") = ");
+    return QStringLiteral(" Aufgabe : ") + Aufgabe_in_Klammern(A) + QStringLiteral(" = ");
 }
