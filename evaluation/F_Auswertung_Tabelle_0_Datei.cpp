@@ -92,11 +92,8 @@ void TF_Auswertung_Tabelle_0::Werte_uebernehmen(const TAuswertungs_Listenwerte_0
 void TF_Auswertung_Tabelle_0::Werte_darstellen()
 {
     TStringGrid *G = StringGrid_Auswertung_0;
-    const int n = m_Listenwerte.Nr_Uebungssequenz;
-    if (const int oben = Tabelle_0_oberste_Zeile(n); oben != 0)
+    if (const int oben = Tabelle_0_oberste_Zeile(m_Listenwerte.Nr_Uebungssequenz); oben != 0)
         G->setTopRow(oben);
-    if (n > Tabelle_0_Sequenzen)
-        Tabelle_zuruecksetzen(true);
     G->Zeile_setzen(aktuelle_Zeile(), Tabelle_0_Zeile(m_Listenwerte));
     G->Zelle_auswaehlen(aktuelle_Zeile(), 6);
     Panel1->setCaption(Tabelle_0_Einstellung_Caption(m_Listenwerte));
