@@ -31,8 +31,7 @@ TF_Auswertung_Tabelle_0::TF_Auswertung_Tabelle_0(QWidget *parent)
     G->Groesse_setzen(Tabelle_0_Spalten, Tabelle_0_Zeilen, Tabelle_0_feste_Spalten, Tabelle_0_feste_Zeilen);
     // The longest operation name must not be cut.
     G->Spalte_passend_fuer(0, Rechenart_Name(TRechenart::Multiplikation));
-    connect(G, &QTableWidget::cellClicked, this,
-            [this](int, int) { StringGrid_Auswertung_0Click(StringGrid_Auswertung_0); });
+    connect(G, &QTableWidget::cellClicked, this, &TF_Auswertung_Tabelle_0::StringGrid_Auswertung_0Click);
 
     G->setAccessibleName(Tabelle_Reiter_Name(0));
     G->setAccessibleDescription(Panel_1->Caption());
@@ -83,7 +82,7 @@ void TF_Auswertung_Tabelle_0::Tabelle_zuruecksetzen(bool mit_Hinweis)
 }
 
 void TF_Auswertung_Tabelle_0::Werte_uebernehmen(const TAuswertungs_Listenwerte_0 &Listenwerte,
-                                                const TStatistik_Speicher &, QObject *)
+                                                const TStatistik_Speicher &)
 {
     m_Listenwerte = Listenwerte;
     Werte_darstellen();
@@ -99,10 +98,10 @@ void TF_Auswertung_Tabelle_0::Werte_darstellen()
     Panel1->setCaption(Tabelle_0_Einstellung_Caption(m_Listenwerte));
     Panel_2->setCaption(Tabelle_0_Prozent_Caption(m_Listenwerte));
     G->viewport()->update();
-    StringGrid_Auswertung_0Click(G);
+    StringGrid_Auswertung_0Click();
 }
 
-void TF_Auswertung_Tabelle_0::StringGrid_Auswertung_0Click(QObject *)
+void TF_Auswertung_Tabelle_0::StringGrid_Auswertung_0Click()
 {
     Balken_setzen(ProgressBar_Aufgabendarstellung, m_Listenwerte.Anzahl, m_Listenwerte.Anzahl_richtig);
     StringGrid_Auswertung_0->Zelle_auswaehlen(aktuelle_Zeile(), 6);

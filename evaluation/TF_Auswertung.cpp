@@ -79,11 +79,11 @@ void TF_Auswertung::Ergebnis_uebernehmen(const TAufgaben_Ergebnis &Ergebnis, QOb
     Uebergabe_zeigen(Ablauf_->Ergebnis_uebernehmen(Ergebnis), Sender);
 }
 
-void TF_Auswertung::Uebergabe_zeigen(const TAuswertung_Folgen &Folgen, QObject *Sender)
+void TF_Auswertung::Uebergabe_zeigen(const TAuswertung_Folgen &Folgen, QObject *)
 {
     ++Anzahl_Uebergaben_;
     const TAuswertungs_Stand &S = Stand();
-    F_Auswertung_Tabelle_01->Werte_uebernehmen(Folgen.Listenwerte, S.Statistik, Sender);
+    F_Auswertung_Tabelle_01->Werte_uebernehmen(Folgen.Listenwerte, S.Statistik);
     TF_Auswertung_Tabelle_Kategorie *const Kategorien[] = {F_Auswertung_Tabelle_1_1, F_Auswertung_Tabelle_2_1,
                                                            F_Auswertung_Tabelle_3_1, F_Auswertung_Tabelle_4_1};
     for (std::size_t k = 0; k < 4; ++k)

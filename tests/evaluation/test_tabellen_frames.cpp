@@ -48,7 +48,7 @@ struct TTabellen
     void weitergeben()
     {
         const TAuswertung_Folgen &F = A.Folgen;
-        T0.Werte_uebernehmen(F.Listenwerte, A.Stand.Statistik, nullptr);
+        T0.Werte_uebernehmen(F.Listenwerte, A.Stand.Statistik);
         for (int Nr = 1; Nr <= 4; ++Nr)
             Kategorien().at(Nr - 1)->Werte_uebernehmen(
                 A.Ablauf.Kategorie_Zeilen(Nr), F.geaenderte_Zeilen[std::size_t(Nr - 1)], A.Stand.aktuelle_Rechenart,
