@@ -4,6 +4,7 @@
 #include "core/widgets/Schriften.h"
 #include "core/widgets/Seitenstapel_benennen.h"
 #include "core/widgets/TRadioGroup.h"
+#include "core/widgets/Text_speichern.h"
 #include "evaluation/F_Auswertung_Tabelle_0_Datei.h"
 #include "evaluation/F_Auswertung_Tabelle_1_Datei.h"
 #include "evaluation/F_Auswertung_Tabelle_2_Datei.h"
@@ -19,22 +20,28 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+namespace {
+// Every page and box of the evaluation, and the printout of its texts.
+constexpr int Schrifthoehe = 13;
+}
+
 TF_Auswertung::TF_Auswertung(QWidget *parent)
     : QFrame(parent)
 {
     setupUi(this);
 
     // Every page and box inherits the fixed-pitch font the columns rely on.
-    PageControl_Statistik_1->setFont(Schrift_Courier_fett(13));
+    PageControl_Statistik_1->setFont(Schrift_Courier_fett(Schrifthoehe));
     Hintergrund_setzen(Panel_1, Farbe_Grau);
-    RichEdit3->hide();
     const QColor Grau = Farbe_zu_QColor(Farbe_Grau);
     Splitter1->setStyleSheet(QStringLiteral("QSplitter::handle { background-color: %1; }").arg(Grau.name()));
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({150, 400});
 
-    Ausgabe = new TProtokoll_Statistik_Ausgabe(RichEdit1, RichEdit2, RichEdit3, TabSheet_Protokoll);
+    Ausgabe = new TProtokoll_Statistik_Ausgabe([this] { return Zeilen_der_Box(RichEdit1); },
+                                               [this] { return Zeilen_der_Box(RichEdit2); }, Schrifthoehe,
+                                               TabSheet_Protokoll);
     connect(Button_Protokoll_Statistik_drucken_speichern, &QPushButton::clicked, Ausgabe,
             &TProtokoll_Statistik_Ausgabe::Button_Protokoll_Statistik_drucken_speichernClick);
     connect(Button_Protokoll_und_Statistik_drucken, &QPushButton::clicked, Ausgabe,
@@ -49,7 +56,6 @@ TF_Auswertung::TF_Auswertung(QWidget *parent)
     Seitenstapel_benennen(PageControl_Statistik_1);
     RichEdit1->setAccessibleName(QStringLiteral("Protokoll"));
     RichEdit2->setAccessibleName(QStringLiteral("Statistik"));
-    RichEdit3->setAccessibleName(QStringLiteral("Ausgabetext"));
 }
 
 void TF_Auswertung::Ablauf_setzen(TUebungs_Ablauf &Ablauf)
