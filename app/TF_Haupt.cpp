@@ -61,7 +61,7 @@ TF_Haupt::TF_Haupt(QWidget *parent)
 void TF_Haupt::FormCreate()
 {
     Frame_Tarvo_Uebungen1->Uebungen_initialisieren();
-    F_Tarvo1->Initialisieren(this);
+    F_Tarvo1->Initialisieren();
     PageControl1->setCurrentIndex(0);
     Normallage_setzen();
     setWindowState(windowState() | Qt::WindowMaximized);

@@ -120,7 +120,8 @@ void TFrame_RTF_Text_mit_drucken_Laden::Text_ausgeben(QTextEdit *Box, TAusgabe_A
     if (Art == TAusgabe_Art::drucken) {
         if (!Dialog_Abfrage_Drucken || Dialog_Abfrage_Drucken->exec() != QDialog::Accepted)
             return;
-        if (Zeilen_der_Box(Box).isEmpty()) {
+        const TAusgabe_Text Text = Ausgabe_Text_der_Box(Box);
+        if (Text.Zeilen.isEmpty()) {
             // Created for this one message and destroyed right after it: the only owner.
             const auto Meldung = std::make_unique<TDialog_Fehlermeldung_1>(this);
             Meldung->setObjectName(QStringLiteral("Dialog_Fehlermeldung_leeres_Dokument"));
@@ -132,9 +133,9 @@ void TFrame_RTF_Text_mit_drucken_Laden::Text_ausgeben(QTextEdit *Box, TAusgabe_A
             Meldung->exec();
             return;
         }
-        Text_drucken_mit_Fehlerbericht(Box, Druckauftrag_Titel(Dokumentname));
+        Text_drucken_mit_Fehlerbericht(Text, Druckauftrag_Titel(Dokumentname));
     } else if (Art == TAusgabe_Art::speichern) {
-        Text_speichern_mit_Dialog(this, Box, Speichername_Vorschlag(Dokumentname), Druckauftrag_Titel(Dokumentname),
-                                  TUeberschreiben::mit_Warnung);
+        Text_speichern_mit_Dialog(this, Ausgabe_Text_der_Box(Box), Speichername_Vorschlag(Dokumentname),
+                                  Druckauftrag_Titel(Dokumentname), TUeberschreiben::mit_Warnung);
     }
 }

@@ -34,6 +34,10 @@ enum class TLoesungsausgabe : std::uint8_t
     schrittweise
 };
 
+// Sequences (the tasks between two settings changes) are numbered 1..24;
+// the 25th is numbered 1 again.
+inline constexpr int Anzahl_Uebungssequenzen = 24;
+
 // The evaluation's records count operation and difficulty from 1; this pair
 // is the only crossing between the two countings.
 template <typename TCode>

@@ -11,6 +11,18 @@ const QString &Rechenart_Name(TRechenart Rechenart)
     return Namen.at(std::size_t(Rechenart));
 }
 
+QChar Rechenzeichen_von(TRechenart Rechenart)
+{
+    switch (Rechenart) {
+    case TRechenart::Addition: return u'+';
+    case TRechenart::Subtraktion: return u'-';
+    case TRechenart::Multiplikation: return u'*';
+    case TRechenart::Division: return u':';
+    }
+    // Only a damaged record gets here; it keeps the sign a new record starts with.
+    return u'+';
+}
+
 const QString &Schwierigkeitsgrad_Name(TSchwierigkeitsgrad Schwierigkeitsgrad)
 {
     static const std::array<QString, 3> Namen{QStringLiteral("leicht"), QStringLiteral("mittel"),

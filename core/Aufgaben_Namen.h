@@ -2,13 +2,16 @@
 
 #include "core/Aufgaben_Codes.h"
 
+#include <QChar>
 #include <QString>
 
 // The names of the operations and difficulties, as settings, protocol,
-// tables and spoken names use them.
+// tables and spoken names use them, and the operator characters of tasks.
 
 // "Addition", "Subtraktion", "Multiplikation", "Division".
 const QString &Rechenart_Name(TRechenart Rechenart);
+// "+", "-", "*" or ":".
+QChar Rechenzeichen_von(TRechenart Rechenart);
 // "leicht", "mittel", "schwer".
 const QString &Schwierigkeitsgrad_Name(TSchwierigkeitsgrad Schwierigkeitsgrad);
 

@@ -5,6 +5,14 @@
 // How a text is set on paper: the box's pixel size read as screen pixels,
 // one size for the whole document, no wrapping, as many pages as needed.
 
+// A text as it is printed and saved: its lines, and the pixel height of the
+// font of the box that shows them, which the printout keeps.
+struct TAusgabe_Text
+{
+    QStringList Zeilen;
+    double Pixelhoehe = 0;
+};
+
 // What the print device measured: the font's advance and line pitch per
 // point of size, and the printable area in points.
 struct TDruck_Masse

@@ -1,5 +1,6 @@
 #include "core/TEinstellung_Aufgabe.h"
 
+#include "core/Aufgaben_Namen.h"
 #include "core/Zahlentexte.h"
 
 #include <cstdlib>
@@ -19,23 +20,12 @@ void Aufgabe_initialisieren(TEinstellung_Aufgabe &Aufgabe)
 void Ergebnis_berechnen(TEinstellung_Aufgabe &A)
 {
     switch (A.Rechenart) {
-    case TRechenart::Addition:
-        A.Ergebnis = A.Zahl_1 + A.Zahl_2;
-        A.Rechenzeichen = u'+';
-        break;
-    case TRechenart::Subtraktion:
-        A.Ergebnis = A.Zahl_1 - A.Zahl_2;
-        A.Rechenzeichen = u'-';
-        break;
-    case TRechenart::Multiplikation:
-        A.Ergebnis = A.Zahl_1 * A.Zahl_2;
-        A.Rechenzeichen = u'*';
-        break;
-    case TRechenart::Division:
-        A.Ergebnis = A.Zahl_1 / A.Zahl_2;
-        A.Rechenzeichen = u':';
-        break;
+    case TRechenart::Addition: A.Ergebnis = A.Zahl_1 + A.Zahl_2; break;
+    case TRechenart::Subtraktion: A.Ergebnis = A.Zahl_1 - A.Zahl_2; break;
+    case TRechenart::Multiplikation: A.Ergebnis = A.Zahl_1 * A.Zahl_2; break;
+    case TRechenart::Division: A.Ergebnis = A.Zahl_1 / A.Zahl_2; break;
     }
+    A.Rechenzeichen = Rechenzeichen_von(A.Rechenart);
     A.STR_Zahl_1 = Integer_zu_Text(A.Zahl_1);
     A.STR_Zahl_2 = Integer_zu_Text(A.Zahl_2);
     A.STR_Ergebnis = Integer_zu_Text(A.Ergebnis);
@@ -48,4 +38,9 @@ void Ergebnis_berechnen(TEinstellung_Aufgabe &A)
     A.VZ_Zahl_1 = Vorzeichen(A.Zahl_1);
     A.VZ_Zahl_2 = Vorzeichen(A.Zahl_2);
     A.VZ_Ergebnis = Vorzeichen(A.Ergebnis);
+}
+
+QString Aufgabe_in_Klammern(const TEinstellung_Aufgabe &A)
+{
+    return u'(' + A.STR_Zahl_1 + u')' + A.Rechenzeichen + u'(' + A.STR_Zahl_2 + u')';
 }

@@ -37,3 +37,6 @@ void Aufgabe_initialisieren(TEinstellung_Aufgabe &Aufgabe);
 
 // Fills Ergebnis, Rechenzeichen and every derived field from Rechenart and the operands.
 void Ergebnis_berechnen(TEinstellung_Aufgabe &Aufgabe);
+
+// "(-5)+(6)": the task with both operands in brackets, as it is posed.
+QString Aufgabe_in_Klammern(const TEinstellung_Aufgabe &Aufgabe);

@@ -5,6 +5,7 @@
 #include "app/TFrame_RTF_Text_mit_drucken_Laden1.h"
 #include "app/TTarvo_Anwendung.h"
 #include "core/widgets/Box_als_PDF.h"
+#include "core/widgets/Text_speichern.h"
 #include "core/widgets/TListBox.h"
 #include "core/widgets/TRadioGroup.h"
 #include "core/Textdatei.h"
@@ -142,7 +143,8 @@ int main(int argc, char *argv[])
     // The statistics saved as a PDF file, the type chosen in the save dialog
     // of a folder with one PDF file; the file is left in the output folder
     // for the script to render.
-    Box_als_PDF_schreiben(Uebung->F_Auswertung2->RichEdit1, QStringLiteral("Protokoll: zum Tarvo"),
+    Box_als_PDF_schreiben(Ausgabe_Text_der_Box(Uebung->F_Auswertung2->RichEdit1),
+                          QStringLiteral("Protokoll: zum Tarvo"),
                           Beispiel.filePath(QStringLiteral("Protokoll_zum_Tarvo.pdf")));
     beim_naechsten_Fenster([&](QWidget *Speichern) {
         auto *Dialog = qobject_cast<QFileDialog *>(Speichern);

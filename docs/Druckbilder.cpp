@@ -6,6 +6,7 @@
 #include "app/TTarvo_Anwendung.h"
 #include "core/widgets/TListBox.h"
 #include "core/widgets/Box_als_PDF.h"
+#include "core/widgets/Text_speichern.h"
 #include "core/Zahlentexte.h"
 #include "evaluation/TF_Auswertung.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"
@@ -36,11 +37,11 @@ int main(int argc, char *argv[])
         Uebung->MaskEdit_Schuelerloesung->setText(Integer_zu_Text(i % 5 == 3 ? Ergebnis + 1 : Ergebnis));
         QTest::keyClick(Uebung->MaskEdit_Schuelerloesung, Qt::Key_Return);
     }
-    const bool geschrieben =
-        Box_als_PDF_schreiben(Uebung->F_Auswertung2->RichEdit1, QStringLiteral("Protokoll: zum Tarvo"),
-                              Ordner.filePath(QStringLiteral("druck_protokoll.pdf")))
+    const bool geschrieben = Box_als_PDF_schreiben(Ausgabe_Text_der_Box(Uebung->F_Auswertung2->RichEdit1),
+                                                   QStringLiteral("Protokoll: zum Tarvo"),
+                                                   Ordner.filePath(QStringLiteral("druck_protokoll.pdf")))
             > 0
-        && Box_als_PDF_schreiben(Fenster.Frame_RTF_Text_mit_drucken_Laden11->RichEdit1,
+        && Box_als_PDF_schreiben(Ausgabe_Text_der_Box(Fenster.Frame_RTF_Text_mit_drucken_Laden11->RichEdit1),
                                  QStringLiteral("Ausdruck : Informationen_zum_Tarvo"),
                                  Ordner.filePath(QStringLiteral("druck_informationen.pdf")))
             > 0;

@@ -31,8 +31,7 @@ TF_Auswertung_Tabelle_0::TF_Auswertung_Tabelle_0(QWidget *parent)
     G->Groesse_setzen(Tabelle_0_Spalten, Tabelle_0_Zeilen, Tabelle_0_feste_Spalten, Tabelle_0_feste_Zeilen);
     // The longest operation name must not be cut.
     G->Spalte_passend_fuer(0, Rechenart_Name(TRechenart::Multiplikation));
-    connect(G, &QTableWidget::cellClicked, this,
-            [this](int, int) { StringGrid_Auswertung_0Click(StringGrid_Auswertung_0); });
+    connect(G, &QTableWidget::cellClicked, this, &TF_Auswertung_Tabelle_0::StringGrid_Auswertung_0Click);
 
     G->setAccessibleName(Tabelle_Reiter_Name(0));
     G->setAccessibleDescription(Panel_1->Caption());
@@ -82,8 +81,7 @@ void TF_Auswertung_Tabelle_0::Tabelle_zuruecksetzen(bool mit_Hinweis)
     m_Listenwerte.Nr_Uebungssequenz = 1;
 }
 
-void TF_Auswertung_Tabelle_0::Werte_uebernehmen(const TAuswertungs_Listenwerte_0 &Listenwerte,
-                                                const TStatistik_Speicher &, QObject *)
+void TF_Auswertung_Tabelle_0::Werte_uebernehmen(const TAuswertungs_Listenwerte_0 &Listenwerte)
 {
     m_Listenwerte = Listenwerte;
     Werte_darstellen();
@@ -92,20 +90,17 @@ void TF_Auswertung_Tabelle_0::Werte_uebernehmen(const TAuswertungs_Listenwerte_0
 void TF_Auswertung_Tabelle_0::Werte_darstellen()
 {
     TStringGrid *G = StringGrid_Auswertung_0;
-    const int n = m_Listenwerte.Nr_Uebungssequenz;
-    if (const int oben = Tabelle_0_oberste_Zeile(n); oben != 0)
+    if (const int oben = Tabelle_0_oberste_Zeile(m_Listenwerte.Nr_Uebungssequenz); oben != 0)
         G->setTopRow(oben);
-    if (n > Tabelle_0_Sequenzen)
-        Tabelle_zuruecksetzen(true);
     G->Zeile_setzen(aktuelle_Zeile(), Tabelle_0_Zeile(m_Listenwerte));
     G->Zelle_auswaehlen(aktuelle_Zeile(), 6);
     Panel1->setCaption(Tabelle_0_Einstellung_Caption(m_Listenwerte));
     Panel_2->setCaption(Tabelle_0_Prozent_Caption(m_Listenwerte));
     G->viewport()->update();
-    StringGrid_Auswertung_0Click(G);
+    StringGrid_Auswertung_0Click();
 }
 
-void TF_Auswertung_Tabelle_0::StringGrid_Auswertung_0Click(QObject *)
+void TF_Auswertung_Tabelle_0::StringGrid_Auswertung_0Click()
 {
     Balken_setzen(ProgressBar_Aufgabendarstellung, m_Listenwerte.Anzahl, m_Listenwerte.Anzahl_richtig);
     StringGrid_Auswertung_0->Zelle_auswaehlen(aktuelle_Zeile(), 6);

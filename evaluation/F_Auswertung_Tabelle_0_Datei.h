@@ -15,13 +15,12 @@ public:
 
     void Tabelle_initialisieren();
     void Tabelle_zuruecksetzen(bool mit_Hinweis);
-    void Werte_uebernehmen(const TAuswertungs_Listenwerte_0 &Listenwerte, const TStatistik_Speicher &Statistik,
-                           QObject *Sender);
+    void Werte_uebernehmen(const TAuswertungs_Listenwerte_0 &Listenwerte);
 
     const TAuswertungs_Listenwerte_0 &Listenwerte() const { return m_Listenwerte; }
 
 public slots:
-    void StringGrid_Auswertung_0Click(QObject *Sender);
+    void StringGrid_Auswertung_0Click();
 
 private:
     void Datenzeilen_leeren();

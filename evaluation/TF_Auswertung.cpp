@@ -15,6 +15,11 @@
 #include <QPushButton>
 #include <QTextCursor>
 
+namespace {
+// Every page and box of the evaluation, and the printout of its texts.
+constexpr int Schrifthoehe = 13;
+}
+
 TF_Auswertung::TF_Auswertung(const TAuswertung &Auswertung, QWidget *parent)
     : QFrame(parent)
     , Auswertung_(Auswertung)
@@ -22,16 +27,18 @@ TF_Auswertung::TF_Auswertung(const TAuswertung &Auswertung, QWidget *parent)
     setupUi(this);
 
     // Every page and box inherits the fixed-pitch font the columns rely on.
-    PageControl_Statistik_1->setFont(Schrift_Courier_fett(13));
+    PageControl_Statistik_1->setFont(Schrift_Courier_fett(Schrifthoehe));
     Hintergrund_setzen(Panel_1, Farbe_Grau);
-    RichEdit3->hide();
     const QColor Grau = Farbe_zu_QColor(Farbe_Grau);
     Splitter1->setStyleSheet(QStringLiteral("QSplitter::handle { background-color: %1; }").arg(Grau.name()));
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({150, 400});
 
-    Ausgabe = new TProtokoll_Statistik_Ausgabe(RichEdit1, RichEdit2, RichEdit3, TabSheet_Protokoll);
+    // Printed and saved from the lesson's lines, which the boxes show.
+    Ausgabe = new TProtokoll_Statistik_Ausgabe([this] { return Auswertung_.Protokoll(); },
+                                               [this] { return Auswertung_.Statistik_Text(); }, Schrifthoehe,
+                                               TabSheet_Protokoll);
     connect(Button_Protokoll_Statistik_drucken_speichern, &QPushButton::clicked, Ausgabe,
             &TProtokoll_Statistik_Ausgabe::Button_Protokoll_Statistik_drucken_speichernClick);
     connect(Button_Protokoll_und_Statistik_drucken, &QPushButton::clicked, Ausgabe,
@@ -46,7 +53,6 @@ TF_Auswertung::TF_Auswertung(const TAuswertung &Auswertung, QWidget *parent)
     Seitenstapel_benennen(PageControl_Statistik_1);
     RichEdit1->setAccessibleName(QStringLiteral("Protokoll"));
     RichEdit2->setAccessibleName(QStringLiteral("Statistik"));
-    RichEdit3->setAccessibleName(QStringLiteral("Ausgabetext"));
 }
 
 void TF_Auswertung::Auswertung_initialisieren()
@@ -63,8 +69,8 @@ void TF_Auswertung::Auswertung_initialisieren()
 void TF_Auswertung::Uebergabe_zeigen(const TAuswertung_Folgen &Folgen)
 {
     ++Anzahl_Uebergaben_;
+    F_Auswertung_Tabelle_01->Werte_uebernehmen(Folgen.Listenwerte);
     const TAuswertungs_Stand &S = Stand();
-    F_Auswertung_Tabelle_01->Werte_uebernehmen(Folgen.Listenwerte, S.Statistik, nullptr);
     TF_Auswertung_Tabelle_Kategorie *const Kategorien[] = {F_Auswertung_Tabelle_1_1, F_Auswertung_Tabelle_2_1,
                                                            F_Auswertung_Tabelle_3_1, F_Auswertung_Tabelle_4_1};
     for (std::size_t k = 0; k < 4; ++k)

@@ -13,8 +13,7 @@ class TDlg_Protokoll_Auswertung_speichern_drucken;
 class TProtokoll_Statistik_Ausgabe;
 
 // The detailed evaluation: counts every hand-over and shows it on seven pages.
-// RichEdit1 holds the protocol, RichEdit2 the statistics text; RichEdit3 is never
-// shown and assembles texts for printing and saving.
+// RichEdit1 holds the protocol, RichEdit2 the statistics text.
 class TF_Auswertung : public QFrame, public Ui::TF_Auswertung
 {
     Q_OBJECT

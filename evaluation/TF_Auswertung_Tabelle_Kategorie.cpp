@@ -41,7 +41,7 @@ TF_Auswertung_Tabelle_Kategorie::TF_Auswertung_Tabelle_Kategorie(const TKategori
     // The longest operation name must not be cut.
     G->Spalte_passend_fuer(0, Rechenart_Name(TRechenart::Multiplikation));
     G->setFixedHeight(G->Hoehe_fuer_alle_Zeilen());
-    connect(G, &QTableWidget::cellClicked, this, [this](int, int) { StringGrid1Click(StringGrid1); });
+    connect(G, &QTableWidget::cellClicked, this, &TF_Auswertung_Tabelle_Kategorie::StringGrid1Click);
 
     G->setAccessibleName(Tabelle_Reiter_Name(m_Konfiguration.Nummer));
     G->setAccessibleDescription(m_Konfiguration.Titel);
@@ -73,7 +73,7 @@ void TF_Auswertung_Tabelle_Kategorie::Werte_uebernehmen(const QList<QStringList>
     m_Schwierigkeitsgrad = Schwierigkeitsgrad;
     for (int i : geaendert)
         StringGrid1->Zeile_setzen(Kategorie_Tabelle_erste_Datenzeile + i, Zeilen.at(i));
-    StringGrid1Click(StringGrid1);
+    StringGrid1Click();
     Anzeige_setzen(Anzeige);
 }
 
@@ -91,7 +91,7 @@ void TF_Auswertung_Tabelle_Kategorie::Anzeige_setzen(const TKategorie_Anzeige &A
         Balken_setzen(ProgressBar_Punkte, A.Punkte_Balken->Maximum, A.Punkte_Balken->Position);
 }
 
-void TF_Auswertung_Tabelle_Kategorie::StringGrid1Click(QObject *)
+void TF_Auswertung_Tabelle_Kategorie::StringGrid1Click()
 {
     // Before the first hand-over there is no setting to return to.
     if (m_Rechenart == 0 || m_Schwierigkeitsgrad == 0)

@@ -25,7 +25,7 @@ public:
     const TKategorie_Tabelle &Konfiguration() const { return m_Konfiguration; }
 
 public slots:
-    void StringGrid1Click(QObject *Sender);
+    void StringGrid1Click();
 
 protected:
     TF_Auswertung_Tabelle_Kategorie(const TKategorie_Tabelle &Konfiguration, QWidget *parent);

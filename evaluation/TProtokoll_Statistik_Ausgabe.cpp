@@ -5,16 +5,31 @@
 #include "evaluation/Protokoll_Ausgabe_Texte.h"
 #include "evaluation/TDlg_Protokoll_Auswertung_speichern_drucken.h"
 
-#include <QTextEdit>
+#include <utility>
 
-TProtokoll_Statistik_Ausgabe::TProtokoll_Statistik_Ausgabe(QTextEdit *RichEdit1, QTextEdit *RichEdit2,
-                                                           QTextEdit *RichEdit3, QWidget *Seite)
+TProtokoll_Statistik_Ausgabe::TProtokoll_Statistik_Ausgabe(TZeilen_Quelle Protokoll, TZeilen_Quelle Statistik,
+                                                           double Pixelhoehe, QWidget *Seite)
     : QObject(Seite)
-    , RichEdit1(RichEdit1)
-    , RichEdit2(RichEdit2)
-    , RichEdit3(RichEdit3)
+    , Protokoll(std::move(Protokoll))
+    , Statistik(std::move(Statistik))
+    , Pixelhoehe(Pixelhoehe)
     , Seite(Seite)
 {
+}
+
+TAusgabe_Text TProtokoll_Statistik_Ausgabe::Protokoll_Text() const
+{
+    return {Protokoll(), Pixelhoehe};
+}
+
+TAusgabe_Text TProtokoll_Statistik_Ausgabe::Statistik_Text() const
+{
+    return {Statistik(), Pixelhoehe};
+}
+
+TAusgabe_Text TProtokoll_Statistik_Ausgabe::Protokoll_und_Statistik_Text() const
+{
+    return {Protokoll_und_Statistik_zusammenfuegen(Protokoll(), Statistik()), Pixelhoehe};
 }
 
 void TProtokoll_Statistik_Ausgabe::Button_Protokoll_Statistik_drucken_speichernClick()
@@ -34,39 +49,31 @@ void TProtokoll_Statistik_Ausgabe::Button_Protokoll_Statistik_drucken_speichernC
 
 void TProtokoll_Statistik_Ausgabe::Button_Protokoll_druckenClick()
 {
-    Text_drucken_mit_Fehlerbericht(RichEdit1, Auftrag_Protokoll);
+    Text_drucken_mit_Fehlerbericht(Protokoll_Text(), Auftrag_Protokoll);
 }
 
 void TProtokoll_Statistik_Ausgabe::Button_Statistik_druckenClick()
 {
-    Text_drucken_mit_Fehlerbericht(RichEdit2, Auftrag_Statistik);
+    Text_drucken_mit_Fehlerbericht(Statistik_Text(), Auftrag_Statistik);
 }
 
 void TProtokoll_Statistik_Ausgabe::Button_Protokoll_und_Statistik_druckenClick()
 {
-    Beide_Texte_zusammenfuegen();
-    Text_drucken_mit_Fehlerbericht(RichEdit3, Auftrag_Protokoll_und_Statistik);
+    Text_drucken_mit_Fehlerbericht(Protokoll_und_Statistik_Text(), Auftrag_Protokoll_und_Statistik);
 }
 
 void TProtokoll_Statistik_Ausgabe::Protokoll_speichern()
 {
-    Text_speichern_mit_Dialog(Seite, RichEdit1, Datei_Protokoll, Auftrag_Protokoll, TUeberschreiben::ohne_Frage);
+    Text_speichern_mit_Dialog(Seite, Protokoll_Text(), Datei_Protokoll, Auftrag_Protokoll, TUeberschreiben::ohne_Frage);
 }
 
 void TProtokoll_Statistik_Ausgabe::Statistik_speichern()
 {
-    Text_speichern_mit_Dialog(Seite, RichEdit2, Datei_Statistik, Auftrag_Statistik, TUeberschreiben::ohne_Frage);
+    Text_speichern_mit_Dialog(Seite, Statistik_Text(), Datei_Statistik, Auftrag_Statistik, TUeberschreiben::ohne_Frage);
 }
 
 void TProtokoll_Statistik_Ausgabe::Protokoll_und_Statistik_speichern()
 {
-    Beide_Texte_zusammenfuegen();
-    Text_speichern_mit_Dialog(Seite, RichEdit3, Datei_Protokoll_und_Statistik, Auftrag_Protokoll_und_Statistik,
-                              TUeberschreiben::ohne_Frage);
-}
-
-void TProtokoll_Statistik_Ausgabe::Beide_Texte_zusammenfuegen()
-{
-    RichEdit3->setPlainText(
-        Protokoll_und_Statistik_zusammenfuegen(Zeilen_der_Box(RichEdit1), Zeilen_der_Box(RichEdit2)).join(u'\n'));
+    Text_speichern_mit_Dialog(Seite, Protokoll_und_Statistik_Text(), Datei_Protokoll_und_Statistik,
+                              Auftrag_Protokoll_und_Statistik, TUeberschreiben::ohne_Frage);
 }

@@ -1,20 +1,27 @@
 #pragma once
 
+#include "core/Drucksatz.h"
+
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
-class QTextEdit;
 class QWidget;
 class TDlg_Protokoll_Auswertung_speichern_drucken;
 
-// Prints and saves the protocol (RichEdit1), the statistics text (RichEdit2)
-// or both, assembled in the hidden RichEdit3. The boxes belong to the
-// evaluation's protocol page, the choice dialog to the main window.
+// Prints and saves the protocol, the statistics text or both. The lines are
+// asked for at each action, so they are the ones the pupil sees at that
+// moment. The page hosts the dialogs; the choice dialog belongs to the main
+// window.
 class TProtokoll_Statistik_Ausgabe : public QObject
 {
     Q_OBJECT
 public:
-    TProtokoll_Statistik_Ausgabe(QTextEdit *RichEdit1, QTextEdit *RichEdit2, QTextEdit *RichEdit3, QWidget *Seite);
+    using TZeilen_Quelle = std::function<QStringList()>;
+
+    // Pixelhoehe: the size of the font the texts are shown in, which the printout keeps.
+    TProtokoll_Statistik_Ausgabe(TZeilen_Quelle Protokoll, TZeilen_Quelle Statistik, double Pixelhoehe, QWidget *Seite);
 
     void Auswahl_Dialog_setzen(TDlg_Protokoll_Auswertung_speichern_drucken *Dialog) { Dlg_Auswahl = Dialog; }
 
@@ -30,11 +37,13 @@ public slots:
     void Protokoll_und_Statistik_speichern();
 
 private:
-    void Beide_Texte_zusammenfuegen();
+    TAusgabe_Text Protokoll_Text() const;
+    TAusgabe_Text Statistik_Text() const;
+    TAusgabe_Text Protokoll_und_Statistik_Text() const;
 
-    QTextEdit *RichEdit1;
-    QTextEdit *RichEdit2;
-    QTextEdit *RichEdit3;
+    TZeilen_Quelle Protokoll;
+    TZeilen_Quelle Statistik;
+    double Pixelhoehe;
     QWidget *Seite;
     TDlg_Protokoll_Auswertung_speichern_drucken *Dlg_Auswahl = nullptr;
 };

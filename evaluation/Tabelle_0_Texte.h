@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Aufgaben_Codes.h"
 #include "evaluation/TStatistik.h"
 
 #include <QStringList>
@@ -8,10 +9,9 @@
 // values. The frame only puts these texts into its controls.
 
 inline constexpr int Tabelle_0_Spalten = 11;
-inline constexpr int Tabelle_0_Zeilen = 26;
 inline constexpr int Tabelle_0_feste_Zeilen = 2;
+inline constexpr int Tabelle_0_Zeilen = Tabelle_0_feste_Zeilen + Anzahl_Uebungssequenzen;
 inline constexpr int Tabelle_0_feste_Spalten = 3;
-inline constexpr int Tabelle_0_Sequenzen = 24;
 
 // The two header rows, eleven texts each.
 QStringList Tabelle_0_Kopfzeile(int Zeile);

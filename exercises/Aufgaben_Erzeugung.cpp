@@ -53,11 +53,11 @@ void Zahlen_ziehen(TEinstellung_Aufgabe &A, const TZwei_Zahlen &B)
 void Aufgabe_ziehen(TEinstellung_Aufgabe &A)
 {
     const auto Stufe = std::size_t(A.Schwierigkeitsgrad);
-    if (A.Rechenzeichen == u':') {
+    if (A.Rechenart == TRechenart::Division) {
         const TDivision D = Division_ziehen(Division_Bereiche.at(Stufe));
         A.Zahl_1 = D.Dividend;
         A.Zahl_2 = D.Divisor;
-    } else if (A.Rechenzeichen == u'*') {
+    } else if (A.Rechenart == TRechenart::Multiplikation) {
         Zahlen_ziehen(A, Produkt_Bereiche.at(Stufe));
     } else {
         Zahlen_ziehen(A, Summe_Bereiche.at(Stufe));
@@ -70,11 +70,5 @@ void Aufgabe_ziehen(TEinstellung_Aufgabe &A)
 
 QString Aufgabenstellung_Text(const TEinstellung_Aufgabe &A)
 {
-    return QStringLiteral(" Aufgabe : (") + A.STR_Zahl_1 + u')' + A.Rechenzeichen + u'(' + A.STR_Zahl_2
-        + QStringLiteral(") = ");
-}
-
-QChar Rechenzeichen_von(TRechenart Rechenart)
-{
-    return QStringLiteral("+-*:").at(int(Rechenart));
+    return QStringLiteral(" Aufgabe : ") + Aufgabe_in_Klammern(A) + QStringLiteral(" = ");
 }

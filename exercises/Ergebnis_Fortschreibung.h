@@ -7,8 +7,6 @@
 
 // How the exercise frame updates its TAufgaben_Ergebnis between hand-overs.
 
-inline constexpr int Anzahl_Uebungssequenzen = 24;
-
 struct TSequenz_Wechsel
 {
     bool Leerzeile_faellig = false;       // a new sequence opened: separate it in the protocol

@@ -30,7 +30,6 @@ TEinstellungs_Folgen TUebungs_Ablauf::Einstellungen_aendern(TRechenart Rechenart
     Aufgabe_.Schwierigkeitsgrad = Schwierigkeitsgrad;
     Aufgabe_.Loesungsweg = TLoesungsweg::kurz;
     Aufgabe_.Loesungsausgabe = TLoesungsausgabe::direkt;
-    Aufgabe_.Rechenzeichen = Rechenzeichen_von(Rechenart);
 
     TEinstellungs_Folgen F;
     F.Einstellungs_Zeilen = Einstellungs_Zeilen(Rechenart, Schwierigkeitsgrad);

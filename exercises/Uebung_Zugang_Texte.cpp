@@ -7,7 +7,7 @@ namespace {
 // "(-5)+(6) =": the task without the alignment blanks of the screen.
 QString Aufgabe_gesprochen(const TEinstellung_Aufgabe &A)
 {
-    return u'(' + A.STR_Zahl_1 + u')' + A.Rechenzeichen + u'(' + A.STR_Zahl_2 + QStringLiteral(") =");
+    return Aufgabe_in_Klammern(A) + QStringLiteral(" =");
 }
 
 } // namespace

@@ -49,19 +49,16 @@ TF_Tarvo::TF_Tarvo(QWidget *parent)
     A_Aufgabe_loesen->setObjectName(QStringLiteral("A_Aufgabe_loesen"));
     A_Einstellungen_uebernehmen = new QAction(QStringLiteral("Einstellungen übernehmen"), this);
     A_Einstellungen_uebernehmen->setObjectName(QStringLiteral("A_Einstellungen_uebernehmen"));
-    ActionList1 = {A_Aufgabe_stellen, A_Aufgabe_loesen, A_Einstellungen_uebernehmen};
 
-    connect(A_Aufgabe_stellen, &QAction::triggered, this, [this] { A_Aufgabe_stellenExecute(A_Aufgabe_stellen); });
-    connect(A_Aufgabe_loesen, &QAction::triggered, this, [this] { A_Aufgabe_loesenExecute(A_Aufgabe_loesen); });
-    connect(A_Einstellungen_uebernehmen, &QAction::triggered, this,
-            [this] { A_Einstellungen_uebernehmenExecute(A_Einstellungen_uebernehmen); });
+    connect(A_Aufgabe_stellen, &QAction::triggered, this, &TF_Tarvo::A_Aufgabe_stellenExecute);
+    connect(A_Aufgabe_loesen, &QAction::triggered, this, &TF_Tarvo::A_Aufgabe_loesenExecute);
+    connect(A_Einstellungen_uebernehmen, &QAction::triggered, this, &TF_Tarvo::A_Einstellungen_uebernehmenExecute);
 
     // Every change of a setting poses a new task.
     connect(ListBox_Operation, &TListBox::Click, A_Einstellungen_uebernehmen, &QAction::trigger);
     for (TRadioGroup *Gruppe : {RadioGroup_Schwierigkeitsgrad, RadioGroup_Loesungsweg, RadioGroup_Loesungsausgabe})
         connect(Gruppe, &TRadioGroup::Click, A_Einstellungen_uebernehmen, &QAction::trigger);
-    connect(Button_Arbeitsanweisungen, &QPushButton::clicked, this,
-            [this] { Button_ArbeitsanweisungenClick(Button_Arbeitsanweisungen); });
+    connect(Button_Arbeitsanweisungen, &QPushButton::clicked, this, &TF_Tarvo::Button_ArbeitsanweisungenClick);
 
     Zugang_einrichten();
 }
@@ -104,7 +101,7 @@ void TF_Tarvo::Arbeitsanweisungen_setzen(TDlg_Arbeitsanweisungen *Dialog)
     Dlg_Arbeitsanweisungen = Dialog;
 }
 
-void TF_Tarvo::Initialisieren(QObject *)
+void TF_Tarvo::Initialisieren()
 {
     Zufall_initialisieren();
     Aufgabe_initialisieren(Einstellung);
@@ -114,13 +111,13 @@ void TF_Tarvo::Initialisieren(QObject *)
         const QSignalBlocker Sperre(ListBox_Operation);
         ListBox_Operation->setCurrentRow(0);
     }
-    A_Einstellungen_uebernehmenExecute(this);
+    A_Einstellungen_uebernehmenExecute();
 }
 
-void TF_Tarvo::A_Einstellungen_uebernehmenExecute(QObject *)
+void TF_Tarvo::A_Einstellungen_uebernehmenExecute()
 {
     Einstellungen_lesen();
-    A_Aufgabe_stellenExecute(this);
+    A_Aufgabe_stellenExecute();
 }
 
 void TF_Tarvo::Uebungsaufgabe_stellen(const TEinstellung_Aufgabe &Aufgabe)
@@ -154,7 +151,7 @@ void TF_Tarvo::Einstellungen_lesen()
     F_Tarvo_Loesungsweg1->Schritthoehe_setzen(Schritthoehe);
 }
 
-void TF_Tarvo::A_Aufgabe_stellenExecute(QObject *)
+void TF_Tarvo::A_Aufgabe_stellenExecute()
 {
     F_Tarvo_Loesungsweg1->Loesungsweg_loeschen();
     Memo1.clear();
@@ -169,14 +166,14 @@ void TF_Tarvo::Aufgabe_ausgeben()
 
     const TAusgabe_Regeln Regeln = Ausgabe_Regeln(Einstellung.Loesungsausgabe);
     if (Regeln.sofort_loesen)
-        A_Aufgabe_loesenExecute(this);
+        A_Aufgabe_loesenExecute();
     if (Regeln.Fokus_wechseln && !Button_Aufgabe_loesen->isHidden())
         Button_Aufgabe_loesen->setFocus();
 }
 
-void TF_Tarvo::A_Aufgabe_loesenExecute(QObject *)
+void TF_Tarvo::A_Aufgabe_loesenExecute()
 {
-    F_Tarvo_Loesungsweg1->Loesungsweg_anzeigen(Einstellung);
+    F_Tarvo_Loesungsweg1->Loesungsweg_anzeigen();
     // A repeated "Aufgabe lösen" shows every row of the same task uncovered.
     F_Tarvo_Loesungsweg1->Aufgabe.schrittweise = false;
     if (Ausgabe_Regeln(Einstellung.Loesungsausgabe).Fokus_wechseln && !Button_Aufgabe_stellen->isHidden())
@@ -191,7 +188,7 @@ void TF_Tarvo::Aufgabe_zeigen()
     Zeile->F_ein_Zeichen2->Edit1->setText(QString(Einstellung.Rechenzeichen));
 }
 
-void TF_Tarvo::Button_ArbeitsanweisungenClick(QObject *)
+void TF_Tarvo::Button_ArbeitsanweisungenClick()
 {
     if (Dlg_Arbeitsanweisungen)
         Dlg_Arbeitsanweisungen->exec();

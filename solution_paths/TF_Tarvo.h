@@ -5,7 +5,6 @@
 #include "core/TEinstellung_Aufgabe.h"
 #include "core/widgets/TListBox.h"
 
-#include <QList>
 #include <QStringList>
 #include <QWidget>
 
@@ -23,7 +22,6 @@ public:
     QAction *A_Aufgabe_stellen;
     QAction *A_Aufgabe_loesen;
     QAction *A_Einstellungen_uebernehmen;
-    QList<QAction *> ActionList1;
 
     // Explanation lines of the task row.
     QStringList Memo1;
@@ -32,17 +30,17 @@ public:
     // The main window owns the dialog; this page only shows it.
     void Arbeitsanweisungen_setzen(TDlg_Arbeitsanweisungen *Dialog);
 
-    void Initialisieren(QObject *Sender);
+    void Initialisieren();
     // A task judged on the exercise page: its operation and difficulty are
     // chosen here as by a click, and its path is built with this page's
     // path kind and output mode.
     void Uebungsaufgabe_stellen(const TEinstellung_Aufgabe &Aufgabe);
 
 public slots:
-    void A_Einstellungen_uebernehmenExecute(QObject *Sender = nullptr);
-    void A_Aufgabe_stellenExecute(QObject *Sender = nullptr);
-    void A_Aufgabe_loesenExecute(QObject *Sender = nullptr);
-    void Button_ArbeitsanweisungenClick(QObject *Sender = nullptr);
+    void A_Einstellungen_uebernehmenExecute();
+    void A_Aufgabe_stellenExecute();
+    void A_Aufgabe_loesenExecute();
+    void Button_ArbeitsanweisungenClick();
 
 private:
     void Einstellungen_lesen();

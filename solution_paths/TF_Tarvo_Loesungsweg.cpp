@@ -54,7 +54,7 @@ void TF_Tarvo_Loesungsweg::Loesungsschritte_loeschen()
     F_Tarvo_Loesungsschritt2->Schritt_loeschen();
 }
 
-void TF_Tarvo_Loesungsweg::Loesungsweg_anzeigen(const TEinstellung_Aufgabe &)
+void TF_Tarvo_Loesungsweg::Loesungsweg_anzeigen()
 {
     Loesungsschritte_loeschen();
     const QList<TLoesungsschritt_Daten> Weg = Loesungsweg_bauen(Aufgabe);

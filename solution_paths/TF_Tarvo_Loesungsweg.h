@@ -26,9 +26,9 @@ public:
     void Aufgabe_uebernehmen(const TEinstellung_Aufgabe &Aufgabe_neu);
     void Loesungsweg_loeschen();
     void Loesungsschritte_loeschen();
-    // Builds the rows from the stored copy, not from the argument, so a
-    // repeated build shows the task that was handed over.
-    void Loesungsweg_anzeigen(const TEinstellung_Aufgabe &Aufgabe_gestellt);
+    // Builds the rows from the stored copy, so a repeated build shows the
+    // task that was handed over.
+    void Loesungsweg_anzeigen();
     void Schritthoehe_setzen(int Hoehe);
     TF_Tarvo_Loesungsschritt *Schritt(int Nummer) const;
 

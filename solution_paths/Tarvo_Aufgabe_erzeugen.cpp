@@ -88,8 +88,7 @@ void Uebungsaufgabe_uebernehmen(TEinstellung_Aufgabe &Einstellung, const TEinste
     Einstellung.Zahl_1 = Uebungsaufgabe.Zahl_1;
     Einstellung.Zahl_2 = Uebungsaufgabe.Zahl_2;
     Aufgabe_berechnen(Einstellung);
-    Memo1 << QStringLiteral("Aufgabe aus der Übung:") << QString()
-          << u'(' + Einstellung.STR_Zahl_1 + u')' + Einstellung.Rechenzeichen + u'(' + Einstellung.STR_Zahl_2 + u')';
+    Memo1 << QStringLiteral("Aufgabe aus der Übung:") << QString() << Aufgabe_in_Klammern(Einstellung);
 }
 
 QString Zahl_geklammert(std::int32_t Wert)

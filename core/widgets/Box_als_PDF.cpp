@@ -1,16 +1,13 @@
 #include "core/widgets/Box_als_PDF.h"
 
 #include "core/Druck_Texte.h"
-#include "core/Drucksatz.h"
 #include "core/widgets/Schriften.h"
-#include "core/widgets/Text_speichern.h"
 
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTextEdit>
 
 namespace {
 constexpr int Aufloesung = 1200;
@@ -34,25 +31,18 @@ TDruck_Masse Masse_messen(QPdfWriter &Geraet)
     return TDruck_Masse{Metrik.horizontalAdvance(u'M') * Punkte_je_Einheit / Messgroesse,
                         Metrik.lineSpacing() * Punkte_je_Einheit / Messgroesse, Flaeche.width(), Flaeche.height()};
 }
-
-// A point-sized font is converted back to screen pixels.
-double Pixelhoehe_der_Box(const QTextEdit *Box)
-{
-    const QFont Schrift = Box->font();
-    return Schrift.pixelSize() > 0 ? Schrift.pixelSize() : Schrift.pointSizeF() / 0.75;
-}
 }
 
-int Box_als_PDF_setzen(const QTextEdit *Box, const QString &Titel, QIODevice *Ziel)
+int Box_als_PDF_setzen(const TAusgabe_Text &Text, const QString &Titel, QIODevice *Ziel)
 {
-    const QStringList Zeilen = Zeilen_der_Box(Box);
+    const QStringList &Zeilen = Text.Zeilen;
     QPdfWriter Geraet(Ziel);
     Geraet.setResolution(Aufloesung);
     Geraet.setTitle(Titel);
     Geraet.setCreator(QStringLiteral("Tarvo"));
     Geraet.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(Rand_mm, Rand_mm, Rand_mm, Rand_mm), QPageLayout::Millimeter));
-    const TDruck_Satz Satz = Druck_Satz_berechnen(Zeilen, Pixelhoehe_der_Box(Box), Masse_messen(Geraet));
+    const TDruck_Satz Satz = Druck_Satz_berechnen(Zeilen, Text.Pixelhoehe, Masse_messen(Geraet));
 
     QPainter Maler;
     if (!Maler.begin(&Geraet))
@@ -78,11 +68,11 @@ int Box_als_PDF_setzen(const QTextEdit *Box, const QString &Titel, QIODevice *Zi
     return Maler.end() ? Satz.Seitenzahl : 0;
 }
 
-int Box_als_PDF_schreiben(const QTextEdit *Box, const QString &Titel, const QString &Pfad)
+int Box_als_PDF_schreiben(const TAusgabe_Text &Text, const QString &Titel, const QString &Pfad)
 {
     QFile Datei(Pfad);
     if (!Datei.open(QIODevice::WriteOnly))
         return 0;
-    const int Seitenzahl = Box_als_PDF_setzen(Box, Titel, &Datei);
+    const int Seitenzahl = Box_als_PDF_setzen(Text, Titel, &Datei);
     return Datei.flush() && Datei.error() == QFileDevice::NoError ? Seitenzahl : 0;
 }

@@ -13,11 +13,11 @@
 
 namespace {
 // Set in memory first, so the file is written as safely as a text file.
-QString PDF_Datei_schreiben(const QTextEdit *Box, const QString &Titel, const QString &Pfad)
+QString PDF_Datei_schreiben(const TAusgabe_Text &Text, const QString &Titel, const QString &Pfad)
 {
     QBuffer Puffer;
     Puffer.open(QIODevice::WriteOnly);
-    if (Box_als_PDF_setzen(Box, Titel, &Puffer) == 0)
+    if (Box_als_PDF_setzen(Text, Titel, &Puffer) == 0)
         return QStringLiteral("Die PDF-Datei konnte nicht angelegt werden.");
     return Datei_sicher_schreiben(Pfad, Puffer.data());
 }
@@ -31,7 +31,14 @@ QStringList Zeilen_der_Box(const QTextEdit *Box)
     return Text.split(u'\n');
 }
 
-bool Text_speichern_mit_Dialog(QWidget *Eltern, const QTextEdit *Box, const QString &Dateiname_Vorschlag,
+TAusgabe_Text Ausgabe_Text_der_Box(const QTextEdit *Box)
+{
+    // A point-sized font is converted back to screen pixels.
+    const QFont Schrift = Box->font();
+    return {Zeilen_der_Box(Box), Schrift.pixelSize() > 0 ? Schrift.pixelSize() : Schrift.pointSizeF() / 0.75};
+}
+
+bool Text_speichern_mit_Dialog(QWidget *Eltern, const TAusgabe_Text &Text, const QString &Dateiname_Vorschlag,
                                const QString &Titel, TUeberschreiben Ueberschreiben)
 {
     // Prepared anew for every save.
@@ -45,9 +52,8 @@ bool Text_speichern_mit_Dialog(QWidget *Eltern, const QTextEdit *Box, const QStr
         return false;
 
     const QString Pfad = QDir::toNativeSeparators(SaveDialog1.selectedFiles().constFirst());
-    const QString Grund = SaveDialog1.Dateityp() == TDateityp::PDF_Dokument
-        ? PDF_Datei_schreiben(Box, Titel, Pfad)
-        : Textdatei_schreiben(Pfad, Zeilen_der_Box(Box));
+    const QString Grund = SaveDialog1.Dateityp() == TDateityp::PDF_Dokument ? PDF_Datei_schreiben(Text, Titel, Pfad)
+                                                                            : Textdatei_schreiben(Pfad, Text.Zeilen);
     if (Grund.isEmpty())
         return true;
     QMessageBox Meldung(QMessageBox::Warning, QStringLiteral("Speichern"), Speicherfehler_Meldung(Pfad, Grund),

@@ -80,7 +80,6 @@ private slots:
         const QStringList Alt(300, QStringLiteral("alt"));
         QCOMPARE(Textdatei_schreiben(Pfad, Alt), QString());
         QWidget Eltern;
-        QTextEdit Box(QStringLiteral("neu"), &Eltern);
         bool Frage_gesehen = false;
         QStringList Groesse_und_Datum;
         Beim_naechsten_Dialog([&](QWidget *Speichern) {
@@ -101,8 +100,8 @@ private slots:
                 Speichern);
             Speichern_unter(Speichern, Pfad);
         });
-        QVERIFY(!Text_speichern_mit_Dialog(&Eltern, &Box, QStringLiteral("alt"), QStringLiteral("alt"),
-                                           TUeberschreiben::mit_Warnung));
+        QVERIFY(!Text_speichern_mit_Dialog(&Eltern, {{QStringLiteral("neu")}, 13}, QStringLiteral("alt"),
+                                           QStringLiteral("alt"), TUeberschreiben::mit_Warnung));
         QVERIFY(Frage_gesehen);
         QVERIFY(Gelesen.contains(QStringLiteral("Speichern unter")));
         QCOMPARE(Datei_lesen(Pfad), Alt.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");

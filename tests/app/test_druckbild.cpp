@@ -78,16 +78,16 @@ class Test_Druckbild : public QObject
         return Text;
     }
 
-    // Prints Box into a PDF through the print jobs' own document and compares.
-    void Pruefen(const QTextEdit *Box, const QString &Name, double kleinster_Abstand_mm)
+    // Prints the text into a PDF through the print jobs' own document and compares.
+    void Pruefen(const TAusgabe_Text &Text, const QString &Name, double kleinster_Abstand_mm)
     {
         const QString Pfad = Ordner.filePath(Name + QStringLiteral(".pdf"));
-        const int Seitenzahl = Box_als_PDF_schreiben(Box, Name, Pfad);
+        const int Seitenzahl = Box_als_PDF_schreiben(Text, Name, Pfad);
         QVERIFY(Seitenzahl > 0);
         const QList<TPDF_Seite> Seiten = PDF_Seiten_lesen(Pfad);
         QCOMPARE(Seiten.size(), Seitenzahl);
 
-        QStringList Erwartet = Zeilen_der_Box(Box);
+        QStringList Erwartet = Text.Zeilen;
         for (QString &Z : Erwartet)
             while (Z.endsWith(u' '))
                 Z.chop(1);
@@ -161,18 +161,19 @@ private slots:
     void Protokoll_und_Statistik()
     {
         TF_Auswertung *A = Fenster->Frame_Tarvo_Uebungen1->F_Auswertung2;
-        Pruefen(A->RichEdit1, QStringLiteral("Protokoll"), 3.0);
-        Pruefen(A->RichEdit2, QStringLiteral("Statistik"), 3.0);
-        A->RichEdit3->setPlainText(
-            Protokoll_und_Statistik_zusammenfuegen(Zeilen_der_Box(A->RichEdit1), Zeilen_der_Box(A->RichEdit2))
-                .join(u'\n'));
-        Pruefen(A->RichEdit3, QStringLiteral("Protokoll_und_Statistik"), 3.0);
+        const TAusgabe_Text Protokoll = Ausgabe_Text_der_Box(A->RichEdit1);
+        const TAusgabe_Text Statistik = Ausgabe_Text_der_Box(A->RichEdit2);
+        Pruefen(Protokoll, QStringLiteral("Protokoll"), 3.0);
+        Pruefen(Statistik, QStringLiteral("Statistik"), 3.0);
+        Pruefen({Protokoll_und_Statistik_zusammenfuegen(Protokoll.Zeilen, Statistik.Zeilen), Protokoll.Pixelhoehe},
+                QStringLiteral("Protokoll_und_Statistik"), 3.0);
     }
 
     void Informationsdokument()
     {
         // Its widest line does not fit at 12 pt: the whole text is set smaller.
-        Pruefen(Fenster->Frame_RTF_Text_mit_drucken_Laden11->RichEdit1, QStringLiteral("Informationen"), 2.5);
+        Pruefen(Ausgabe_Text_der_Box(Fenster->Frame_RTF_Text_mit_drucken_Laden11->RichEdit1),
+                QStringLiteral("Informationen"), 2.5);
     }
 
     // Saved as PDF through the save dialog: the printout's pages (same words
@@ -183,16 +184,20 @@ private slots:
         TFrame_RTF_Text_mit_drucken_Laden *Dokument = Fenster->Frame_RTF_Text_mit_drucken_Laden11;
         struct TFall
         {
-            QTextEdit *Box;
+            TAusgabe_Text Text;
             QString Titel, Name;
             std::function<void()> Speichern;
         };
+        const TAusgabe_Text Protokoll = Ausgabe_Text_der_Box(A->RichEdit1);
+        const TAusgabe_Text Statistik = Ausgabe_Text_der_Box(A->RichEdit2);
+        const TAusgabe_Text Beide{Protokoll_und_Statistik_zusammenfuegen(Protokoll.Zeilen, Statistik.Zeilen),
+                                  Protokoll.Pixelhoehe};
         for (const TFall &F : QList<TFall>{
-                 {A->RichEdit1, Auftrag_Protokoll, Datei_Protokoll, [A] { A->Ausgabe->Protokoll_speichern(); }},
-                 {A->RichEdit2, Auftrag_Statistik, Datei_Statistik, [A] { A->Ausgabe->Statistik_speichern(); }},
-                 {A->RichEdit3, Auftrag_Protokoll_und_Statistik, Datei_Protokoll_und_Statistik,
+                 {Protokoll, Auftrag_Protokoll, Datei_Protokoll, [A] { A->Ausgabe->Protokoll_speichern(); }},
+                 {Statistik, Auftrag_Statistik, Datei_Statistik, [A] { A->Ausgabe->Statistik_speichern(); }},
+                 {Beide, Auftrag_Protokoll_und_Statistik, Datei_Protokoll_und_Statistik,
                   [A] { A->Ausgabe->Protokoll_und_Statistik_speichern(); }},
-                 {Dokument->RichEdit1, QStringLiteral("Ausdruck : Informationen_zum_Tarvo"),
+                 {Ausgabe_Text_der_Box(Dokument->RichEdit1), QStringLiteral("Ausdruck : Informationen_zum_Tarvo"),
                   QStringLiteral("Informationen_zum_Tarvo"), [Dokument] { Dokument->Action_Text_laden->trigger(); }}}) {
             QString Vorschlag;
             Beim_naechsten_Dialog([&](QWidget *D) {
@@ -204,7 +209,7 @@ private slots:
             F.Speichern();
             const QString PDF = Ordner.filePath(F.Name + QStringLiteral(".pdf")), Druck = Ordner.filePath(u"d.pdf"_s);
             QCOMPARE(Vorschlag, QFileInfo(PDF).fileName());
-            QVERIFY(Box_als_PDF_schreiben(F.Box, F.Titel, Druck) > 0);
+            QVERIFY(Box_als_PDF_schreiben(F.Text, F.Titel, Druck) > 0);
             const QString Woerter = Befehl(u"pdftotext"_s, {u"-bbox-layout"_s, PDF, u"-"_s});
             QVERIFY(Woerter.contains(u"<title>%1</title>"_s.arg(F.Titel)));
             QCOMPARE(Woerter.count(u"<page "_s), Woerter.count(u"<page width=\"595.000000\" height=\"842.000000\">"_s));
@@ -215,14 +220,15 @@ private slots:
             const double Teilung = Erstes.Umriss.width() / Erstes.Text.size();
             const QString Layout =
                 Befehl(u"pdftotext"_s, {u"-layout"_s, u"-fixed"_s, QString::number(Teilung), PDF, u"-"_s});
-            QCOMPARE(Zeilen_ohne_Rand(Layout), Zeilen_ohne_Rand(Zeilen_der_Box(F.Box).join(u'\n')));
+            QCOMPARE(Zeilen_ohne_Rand(Layout), Zeilen_ohne_Rand(F.Text.Zeilen.join(u'\n')));
         }
     }
 
     void Protokoll_einer_langen_Stunde()
     {
         antworten(3000);
-        Pruefen(Fenster->Frame_Tarvo_Uebungen1->F_Auswertung2->RichEdit1, QStringLiteral("Lange_Stunde"), 3.0);
+        Pruefen(Ausgabe_Text_der_Box(Fenster->Frame_Tarvo_Uebungen1->F_Auswertung2->RichEdit1),
+                QStringLiteral("Lange_Stunde"), 3.0);
     }
 };
 

@@ -9,7 +9,6 @@
 
 #include <QElapsedTimer>
 #include <QStandardPaths>
-#include <QTextEdit>
 #include <csignal>
 
 // Printing against a print service of the test's own (its own cupsd with its
@@ -26,9 +25,9 @@ class Test_Druckdienst : public QObject
     QString Sockel;
     QProcess Dienst;
     QWidget Seite;
-    QTextEdit *RichEdit1 = new QTextEdit(&Seite);
+    QStringList Protokoll;
     TProtokoll_Statistik_Ausgabe *Ausgabe =
-        new TProtokoll_Statistik_Ausgabe(RichEdit1, new QTextEdit(&Seite), new QTextEdit(&Seite), &Seite);
+        new TProtokoll_Statistik_Ausgabe([this] { return Protokoll; }, [] { return QStringList(); }, 13, &Seite);
 
     QString Pfad(const QString &Name) const { return Ordner.filePath(Name); }
 
@@ -153,10 +152,8 @@ private slots:
         Dateien.close();
         QVERIFY(Dienst_starten());
         QVERIFY(Drucker_einrichten());
-        RichEdit1->setPlainText(
-            (Protokoll_Kopfzeilen()
-             + QStringList(30, QStringLiteral("  1 | Addition       | leicht |  (+4) + (-8) = -4          | richtig")))
-                .join(u'\n'));
+        Protokoll = Protokoll_Kopfzeilen()
+            + QStringList(30, QStringLiteral("  1 | Addition       | leicht |  (+4) + (-8) = -4          | richtig"));
     }
 
     void cleanupTestCase()

@@ -7,7 +7,6 @@
 #include "evaluation/TProtokoll_Statistik_Ausgabe.h"
 
 #include <QPushButton>
-#include <QTextEdit>
 #include <stdexcept>
 
 // Runs without any print spooler to reach.
@@ -18,10 +17,9 @@ private slots:
     void Druck_ohne_Druckdienst_wird_gemeldet_und_es_geht_weiter()
     {
         QWidget Seite;
-        auto *RichEdit1 = new QTextEdit(&Seite);
-        RichEdit1->setPlainText(QStringLiteral(" Protokoll zur Übung : Tarvo :"));
-        auto *Ausgabe =
-            new TProtokoll_Statistik_Ausgabe(RichEdit1, new QTextEdit(&Seite), new QTextEdit(&Seite), &Seite);
+        auto *Ausgabe = new TProtokoll_Statistik_Ausgabe(
+            [] { return QStringList{QStringLiteral(" Protokoll zur Übung : Tarvo :")}; }, [] { return QStringList(); },
+            13, &Seite);
         TDlg_Protokoll_Auswertung_speichern_drucken Dialog;
         Ausgabe->Auswahl_Dialog_setzen(&Dialog);
         auto *Knopf = new QPushButton(QStringLiteral("Protokoll / Statistik drucken / speichern"), &Seite);

@@ -8,7 +8,6 @@
 #include "evaluation/TProtokoll_Statistik_Ausgabe.h"
 
 #include <QPushButton>
-#include <QTextEdit>
 
 // The four saves over an existing file on a small file system that is full
 // before the save or fills up during it: the old file keeps its bytes and
@@ -18,11 +17,11 @@ class Test_Speichern_Datentraeger : public QObject
     Q_OBJECT
 
     QWidget Seite;
-    QTextEdit *RichEdit1 = new QTextEdit(&Seite);
-    QTextEdit *RichEdit2 = new QTextEdit(&Seite);
-    QTextEdit *RichEdit3 = new QTextEdit(&Seite);
+    QStringList Protokoll_Zeilen;
+    QStringList Statistik_Zeilen;
     TDlg_Protokoll_Auswertung_speichern_drucken Auswahl;
-    TProtokoll_Statistik_Ausgabe *Ausgabe = new TProtokoll_Statistik_Ausgabe(RichEdit1, RichEdit2, RichEdit3, &Seite);
+    TProtokoll_Statistik_Ausgabe *Ausgabe = new TProtokoll_Statistik_Ausgabe(
+        [this] { return Protokoll_Zeilen; }, [this] { return Statistik_Zeilen; }, 13, &Seite);
     TOKBottomDlg_drucken_oder_speichern Auswahl_Dokument;
     TFrame_RTF_Text_mit_drucken_Laden1 Dokument;
 
@@ -81,7 +80,7 @@ private slots:
         Ausgabe->Auswahl_Dialog_setzen(&Auswahl);
         Dokument.Dlg_drucken_oder_speichern_setzen(&Auswahl_Dokument);
         Dokument.Einrichten(QStringLiteral("Informationen_zum_Tarvo"), true, 1);
-        RichEdit2->setPlainText(QStringLiteral(" Auswertung der Statistischen Daten:"));
+        Statistik_Zeilen = {QStringLiteral(" Auswertung der Statistischen Daten:")};
     }
 
     void Alte_Datei_bleibt_Byte_fuer_Byte_data()
@@ -107,7 +106,7 @@ private slots:
             QSKIP("mounting is not allowed here (needs root): no small file system");
         const QString Pfad = Platte.Pfad(Datei);
         QCOMPARE(Textdatei_schreiben(Pfad, {QStringLiteral("alt")}), QString());
-        RichEdit1->setPlainText(QStringList(voll_vorher ? 4 : 500, QString(60, u'=')).join(u'\n'));
+        Protokoll_Zeilen = QStringList(voll_vorher ? 4 : 500, QString(60, u'='));
         if (voll_vorher)
             Platte.Fuellen();
 
@@ -117,7 +116,7 @@ private slots:
         QCOMPARE(Datei_lesen(Pfad), QByteArray("alt\r\n"));
 
         Platte.Leeren();
-        RichEdit1->setPlainText(QString(60, u'='));
+        Protokoll_Zeilen = {QString(60, u'=')};
         QCOMPARE(Speichern(Art, Pfad, false), QString());
         const QByteArray Neu = Datei_lesen(Pfad);
         QVERIFY2(Neu.size() > 20 && (Neu.endsWith("\r\n") || Neu.startsWith("%PDF-")), Neu.constData());

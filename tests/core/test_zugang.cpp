@@ -46,7 +46,7 @@ QString Name(QWidget *W)
 
 void Schrittweise_stellen(TF_Tarvo &F)
 {
-    F.Initialisieren(nullptr);
+    F.Initialisieren();
     F.RadioGroup_Loesungsausgabe->setItemIndex(2);
     F.A_Einstellungen_uebernehmenExecute();
 }
@@ -84,7 +84,7 @@ private slots:
             {"TF_Tarvo direkt",
              [] {
                  auto *F = new TF_Tarvo;
-                 F->Initialisieren(nullptr);
+                 F->Initialisieren();
                  return F;
              }},
             {"TF_Tarvo schrittweise",

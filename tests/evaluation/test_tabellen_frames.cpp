@@ -48,7 +48,7 @@ struct TTabellen
     void weitergeben()
     {
         const TAuswertung_Folgen &F = A.Folgen;
-        T0.Werte_uebernehmen(F.Listenwerte, A.Stand.Statistik, nullptr);
+        T0.Werte_uebernehmen(F.Listenwerte);
         for (int Nr = 1; Nr <= 4; ++Nr)
             Kategorien().at(Nr - 1)->Werte_uebernehmen(
                 A.Ablauf.Auswertung().Kategorie_Zeilen(Nr), F.geaenderte_Zeilen[std::size_t(Nr - 1)],
@@ -252,46 +252,6 @@ private slots:
         QWidget *Kopf = G->findChild<QWidget *>(QStringLiteral("Feste_Zeilen"));
         QVERIFY(Kopf && Kopf->isVisible());
         QCOMPARE(Kopf->height(), 48);
-    }
-
-    void Tabelle_0_beginnt_nach_Sequenz_24_neu()
-    {
-        TTabellen T;
-        TAuswertungs_Listenwerte_0 L = T.A.Stand.Listenwerte;
-        for (int s = 1; s <= 24; ++s) {
-            T.einstellen(1, 1);
-            T.antworten(true);
-        }
-        TStringGrid *G = T.T0.StringGrid_Auswertung_0;
-        QCOMPARE(G->Zelle(25, 1), QStringLiteral("leicht"));
-
-        QStringList Hinweis;
-        bool geschlossen = false;
-        QTimer::singleShot(0, this, [&] {
-            auto *D = qobject_cast<TDlg_Memo_darstellen1 *>(QApplication::activeModalWidget());
-            if (!D)
-                return;
-            Hinweis = D->Zeilen();
-            D->OKBtn->click();
-            geschlossen = true;
-        });
-        L = T.A.Stand.Listenwerte;
-        L.Nr_Uebungssequenz = 25;
-        L.Rechenart_Text = QStringLiteral("Subtraktion   ");
-        T.T0.Werte_uebernehmen(L, T.A.Stand.Statistik, nullptr);
-        QVERIFY(geschlossen);
-        QCOMPARE(Hinweis,
-                 Zeile({" ", "Die vorherigen Übungseinheiten werden nicht mehr angezeigt.",
-                        "Sie werden aber in der weiteren statistischen Auswertung mit einbezogen.", " ",
-                        "Sie können die Übungseinheiten im Protokoll einsehen. "}));
-        QVERIFY(!T.T0.findChild<TDlg_Memo_darstellen1 *>());
-        QCOMPARE(G->Zelle(2, 0), QStringLiteral("Subtraktion   "));
-        for (int z = 3; z <= 25; ++z)
-            QCOMPARE(G->Zeile(z), QStringList(11, QString()));
-        QCOMPARE(G->Zeile(0).at(0), QStringLiteral("Kategorie"));
-        QCOMPARE(T.T0.Listenwerte().Nr_Uebungssequenz, 1);
-        Auswahl_pruefen(G, 2, 6);
-        QCOMPARE(G->TopRow(), 2);
     }
 
     void Tabelle_0_zeigt_nach_dem_Neubeginn_im_Verborgenen_Zeile_2()

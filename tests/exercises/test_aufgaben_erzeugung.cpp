@@ -18,7 +18,6 @@ TEinstellung_Aufgabe Einstellung(int Rechenart, int Grad)
 {
     TEinstellung_Aufgabe A;
     A.Rechenart = TRechenart(Rechenart);
-    A.Rechenzeichen = QStringLiteral("+-*:").at(Rechenart);
     A.Schwierigkeitsgrad = TSchwierigkeitsgrad(Grad);
     return A;
 }

@@ -71,7 +71,7 @@ private slots:
     void Erste_Aufgabe_leichte_Addition_lang_direkt()
     {
         TF_Tarvo F;
-        F.Initialisieren(nullptr);
+        F.Initialisieren();
         QCOMPARE(F.Einstellung.Rechenart, TRechenart::Addition);
         QCOMPARE(F.Einstellung.Schwierigkeitsgrad, TSchwierigkeitsgrad::leicht);
         QCOMPARE(F.Einstellung.Loesungsweg, TLoesungsweg::lang);
@@ -100,7 +100,7 @@ private slots:
         TF_Tarvo F;
         F.resize(1400, 900);
         F.show();
-        F.Initialisieren(nullptr);
+        F.Initialisieren();
         F.ListBox_Operation->setCurrentRow(1); // a subtraction: rows 2, 3, 4
         QCOMPARE(F.Einstellung.Rechenart, TRechenart::Subtraktion);
         QCOMPARE(Sichtbare_Schritte(F), (QList<int>{2, 3, 4}));
@@ -155,7 +155,7 @@ private slots:
         TF_Tarvo F;
         F.resize(1400, 900);
         F.show();
-        F.Initialisieren(nullptr);
+        F.Initialisieren();
         QTest::mouseClick(F.RadioGroup_Loesungsweg->Button(0), Qt::LeftButton);
         QCOMPARE(Sichtbare_Schritte(F), QList<int>{4});
         QVERIFY(QTest::qWaitFor([&] {
@@ -216,7 +216,7 @@ private slots:
         TDlg_Arbeitsanweisungen Dialog;
         TF_Tarvo F;
         F.show();
-        F.Initialisieren(nullptr);
+        F.Initialisieren();
         F.Arbeitsanweisungen_setzen(&Dialog);
         QCOMPARE(Dialog.windowTitle(), QStringLiteral("Arbeitsanweisungen"));
         QCOMPARE(Dialog.size(), QSize(775, 562));

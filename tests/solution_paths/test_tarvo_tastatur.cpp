@@ -40,7 +40,7 @@ private slots:
         F.show();
         QVERIFY(QTest::qWaitForWindowActive(&F));
         F.RadioGroup_Loesungsausgabe->setItemIndex(1);
-        F.Initialisieren(nullptr);
+        F.Initialisieren();
         const QList<QWidget *> Weg = Tab_Weg(F.Button_Aufgabe_stellen, 8);
         TF_Tarvo_Loesungsweg *L = F.F_Tarvo_Loesungsweg1;
         // Tab enters each radio group once, at its checked item.
@@ -62,7 +62,7 @@ private slots:
         F.resize(1600, 1000);
         F.show();
         QVERIFY(QTest::qWaitForWindowActive(&F));
-        F.Initialisieren(nullptr);
+        F.Initialisieren();
         F.Button_Aufgabe_stellen->setFocus(Qt::TabFocusReason);
 
         // "schrittweise ausgeben" by keyboard: Tab into the group, arrow down.
@@ -105,7 +105,7 @@ private slots:
         TF_Tarvo F;
         F.show();
         QVERIFY(QTest::qWaitForWindowActive(&F));
-        F.Initialisieren(nullptr);
+        F.Initialisieren();
         F.RadioGroup_Loesungsausgabe->setItemIndex(2);
         F.A_Einstellungen_uebernehmenExecute();
         TF_Tarvo_Loesungsschritt *S = F.F_Tarvo_Loesungsweg1->Schritt(4);
@@ -134,7 +134,7 @@ private slots:
         F.resize(1600, 1000);
         F.show();
         QVERIFY(QTest::qWaitForWindowActive(&F));
-        F.Initialisieren(nullptr);
+        F.Initialisieren();
         F.RadioGroup_Loesungsausgabe->setItemIndex(2);
         F.A_Einstellungen_uebernehmenExecute();
         QCOMPARE(QApplication::focusWidget(), F.Button_Aufgabe_loesen);
