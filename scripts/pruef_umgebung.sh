@@ -125,6 +125,10 @@ tarvo_in_dbus_sitzung() {
     return $rc
 }
 
+# Debian's pyatspi and Orca belong to the system interpreter, not to one
+# earlier in PATH.
+tarvo_python="${ZUGANG_PYTHON:-/usr/bin/python3}"
+
 # Inside the session: starts the AT-SPI bus and waits until it answers on
 # the session bus, where the program looks for it when it starts.
 #   tarvo_atspi_starten ARBEITSORDNER
