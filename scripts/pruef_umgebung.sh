@@ -31,7 +31,7 @@ tarvo_starten() {
     tarvo_pids+=("$tarvo_pid")
 }
 
-# Ends what tarvo_starten started, the last first.
+# Ends every process the harness started, the last first.
 tarvo_beenden() {
     local i
     for ((i = ${#tarvo_pids[@]} - 1; i >= 0; i--)); do
