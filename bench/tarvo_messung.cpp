@@ -12,8 +12,9 @@
 #include "evaluation/TF_Auswertung.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"
 #include "exercises/TUebungs_Ablauf.h"
+#include "tests/support/Modale_Dialoge.h"
 
-#include <QDialog>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -27,7 +28,6 @@
 #include <QTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -123,20 +123,12 @@ struct TBildschirm
     TF_Haupt &Fenster;
     TFrame_Tarvo_Uebungen *Uebung;
     QLineEdit *Feld;
-    QTimer Schliesser;
 
     explicit TBildschirm(TF_Haupt &F)
         : Fenster(F)
         , Uebung(F.Frame_Tarvo_Uebungen1)
         , Feld(F.Frame_Tarvo_Uebungen1->MaskEdit_Schuelerloesung)
     {
-        // The 24-sequence wrap shows a modal notice: closed as soon as it is up.
-        QObject::connect(&Schliesser, &QTimer::timeout, [] {
-            if (QWidget *Modal = QApplication::activeModalWidget())
-                if (auto *D = qobject_cast<QDialog *>(Modal))
-                    D->accept();
-        });
-        Schliesser.setInterval(1);
     }
 
     void Knopf(TRadioGroup *Gruppe, int Index)
@@ -147,7 +139,8 @@ struct TBildschirm
 
     void Einstellung_wechseln(int i)
     {
-        Schliesser.start();
+        // The 24-sequence wrap shows a modal notice: closed as soon as it is up.
+        const TDialoge_annehmen Hinweis_schliessen;
         QListWidget *Liste = Uebung->ListBox_Rechenart_waehlen;
         if ((i / 100) % 3 == 0) {
             Knopf(Uebung->RadioGroup_Schwierigkeitsgrad, (i / 300) % 3);
@@ -156,7 +149,6 @@ struct TBildschirm
             QTest::mouseClick(Liste->viewport(), Qt::LeftButton, {},
                               Liste->visualItemRect(Liste->item(Zeile)).center());
         }
-        Schliesser.stop();
     }
 
     // RETURN in the answer field until the next task is painted.

@@ -15,6 +15,7 @@
 #include "evaluation/TProtokoll_Statistik_Ausgabe.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"
 #include "solution_paths/TF_Tarvo.h"
+#include "tests/support/Modale_Dialoge.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -27,7 +28,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 namespace {
@@ -45,19 +45,11 @@ void speichern(QWidget *Fenster, const QDir &Ordner, const QString &Name)
         qFatal("cannot write %s", qPrintable(Ordner.filePath(Name)));
 }
 
-// Runs Antwort on the next modal window other than Vorher, once it is shown.
+// A window that never comes would leave the tool waiting for ever.
 void beim_naechsten_Fenster(std::function<void(QWidget *)> Antwort, QWidget *Vorher = nullptr)
 {
-    QTimer::singleShot(0, [Antwort, Vorher] {
-        QWidget *Fenster = nullptr;
-        if (!QTest::qWaitFor(
-                [&] {
-                    Fenster = QApplication::activeModalWidget();
-                    return Fenster && Fenster != Vorher && Fenster->isVisible();
-                },
-                5000))
-            qFatal("no modal window came up after %s", Vorher ? qPrintable(Vorher->objectName()) : "-");
-        Antwort(Fenster);
+    Beim_naechsten_Dialog(std::move(Antwort), Vorher, [Vorher] {
+        qFatal("no modal window came up after %s", Vorher ? qPrintable(Vorher->objectName()) : "-");
     });
 }
 }

@@ -10,35 +10,8 @@ set -uo pipefail
 
 hier="$(cd "$(dirname "$0")/.." && pwd)"
 pruefung="${1:-$hier/build-tests/tests/bildschirm/tarvo_bildschirm_pruefung}"
-[ -x "$pruefung" ] || { echo "no check program at $pruefung" >&2; exit 2; }
-. "$hier/scripts/x_pruefung.sh"
-
-fehlt=()
-command -v Xvfb >/dev/null || fehlt+=(xvfb)
-command -v openbox >/dev/null || fehlt+=(openbox)
-command -v xwininfo >/dev/null || fehlt+=(x11-utils)
-tarvo_fehlende_installieren "${fehlt[@]}"
-
-arbeit="$(mktemp -d)"
-xvfb_pid=""; wm_pid=""
-beenden() {
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    wm_pid=""; xvfb_pid=""
-}
-trap 'beenden; rm -rf "$arbeit"' EXIT
-
-anzeige_starten() {
-    tarvo_xvfb_starten "$arbeit" "$1" || return 1
-    openbox --sm-disable >"$arbeit/openbox.log" 2>&1 &
-    wm_pid=$!
-    # The window manager is up once it announces itself on the root window.
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.1
-    done
-    return 1
-}
+. "$hier/scripts/pruef_umgebung.sh"
+tarvo_pruefung_beginnen "$pruefung" "${TARVO_X_PAKETE[@]}" "${TARVO_FENSTERMANAGER_PAKETE[@]}"
 
 # Prints "x y w h" of the window's outer frame in screen pixels.
 rahmen() {
@@ -72,10 +45,11 @@ fenster_messen() {
 fehler=0
 pruefen() { # screen "WxH", scale factor
     local schirm="$1" faktor="$2" breite="${1%x*}" hoehe="${1#*x}"
-    anzeige_starten "$schirm" || { beenden; anzeige_starten "$schirm"; } || { echo "$schirm: X server or window manager did not start" >&2; cat "$arbeit/xvfb.log" >&2; fehler=1; beenden; return; }
+    tarvo_x_mit_fenstermanager "$arbeit" "$schirm" || { tarvo_beenden; tarvo_x_mit_fenstermanager "$arbeit" "$schirm"; } ||
+        { echo "$schirm: X server or window manager did not start" >&2; fehler=1; tarvo_beenden; return; }
     tarvo_pruefung_fuehren "$schirm x$faktor" fenster_messen "$arbeit/pruefung.log" \
         env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$faktor" QT_ACCESSIBILITY=1 timeout 120 "$pruefung" || fehler=1
-    beenden
+    tarvo_beenden
 }
 
 # BILDSCHIRM_STUFEN="1024x768:1 1920x1080:2" picks some of them.

@@ -5,21 +5,16 @@
 # printed pages and a page saved as a PDF file into docs/bilder/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/deps.sh
-tarvo_pakete_sicherstellen "${TARVO_BAU_PAKETE[@]}" xvfb x11-utils
+. scripts/pruef_umgebung.sh
+tarvo_pakete_sicherstellen "${TARVO_BAU_PAKETE[@]}" "${TARVO_X_PAKETE[@]}"
 cmake -S . -B build-bilder -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
 cmake --build build-bilder --target tarvo_bildschirmfotos
 mkdir -p docs/bilder/2x
-# Xvfb picks a free display and writes its number to fd 5.
+trap tarvo_beenden EXIT
 fotos() { # screen size, scale factor, folder
-    Xvfb -displayfd 5 -screen 0 "$1x24" -nolisten tcp 5>build-bilder/display 2>/dev/null &
-    local xvfb_pid=$!
-    for _ in $(seq 50); do [ -s build-bilder/display ] && break; sleep 0.1; done
-    local anzeige=":$(head -n1 build-bilder/display)"
-    for _ in $(seq 50); do xdpyinfo -display "$anzeige" >/dev/null 2>&1 && break; sleep 0.1; done
-    DISPLAY=$anzeige QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$2" build-bilder/docs/tarvo_bildschirmfotos "$3"
-    kill $xvfb_pid 2>/dev/null || true
-    rm -f build-bilder/display
+    tarvo_xvfb_starten build-bilder "$1"
+    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$2" build-bilder/docs/tarvo_bildschirmfotos "$3"
+    tarvo_beenden
 }
 fotos 1366x768 1 docs/bilder
 fotos 2732x1536 2 docs/bilder/2x

@@ -68,7 +68,7 @@ if [ "${1:-}" = --paket ]; then
     cp "$paket" "$frisch/root/"
     mkdir -p "$frisch/root/scripts"
     cp scripts/start_pruefen.sh "$frisch/root/scripts/"
-    im_root "$frisch" netz "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ./root/$(basename "$paket") xvfb x11-utils"
+    im_root "$frisch" netz "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ./root/$(basename "$paket") ${TARVO_X_PAKETE[*]}"
     im_root "$frisch" ohne 'root/scripts/start_pruefen.sh'
     exit 0
 fi

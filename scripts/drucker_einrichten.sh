@@ -8,8 +8,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-
-TARVO_DRUCK_PAKETE=(cups cups-client cups-bsd printer-driver-cups-pdf)
 tarvo_pakete_sicherstellen "${TARVO_DRUCK_PAKETE[@]}" || exit 1
 
 if [ "$(id -u)" -ne 0 ]; then

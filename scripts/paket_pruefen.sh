@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-tarvo_pakete_sicherstellen "${TARVO_BAU_PAKETE[@]}" dpkg-dev xvfb x11-utils appstream desktop-file-utils file
+tarvo_pakete_sicherstellen "${TARVO_BAU_PAKETE[@]}" dpkg-dev "${TARVO_X_PAKETE[@]}" appstream desktop-file-utils file
 
 cmake -S . -B build-paket -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build build-paket

@@ -10,17 +10,8 @@ set -uo pipefail
 
 hier="$(cd "$(dirname "$0")/.." && pwd)"
 pruefung="${1:?path to test_deutsch}"
-. "$hier/scripts/x_pruefung.sh"
-
-fehlt=()
-command -v Xvfb >/dev/null || fehlt+=(xvfb)
-command -v xprop >/dev/null || fehlt+=(x11-utils)
-[ -d /usr/share/i18n/locales ] || fehlt+=(locales)
-tarvo_fehlende_installieren "${fehlt[@]}"
-
-arbeit="$(mktemp -d)"
-xvfb_pid=""
-trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$arbeit"' EXIT
+. "$hier/scripts/pruef_umgebung.sh"
+tarvo_pruefung_beginnen "$pruefung" "${TARVO_X_PAKETE[@]}" "${TARVO_SPRACH_PAKETE[@]}"
 tarvo_xvfb_starten "$arbeit" 1366x768 || exit 2
 localedef -i de_DE -f UTF-8 "$arbeit/de_DE.UTF-8" 2>/dev/null ||
     { echo "could not generate de_DE.UTF-8" >&2; exit 2; }

@@ -12,21 +12,11 @@ set -uo pipefail
 
 hier="$(cd "$(dirname "$0")/.." && pwd)"
 pruefung="${1:-$hier/build-tests/tests/bildschirm/tarvo_bildschirm_pruefung}"
-[ -x "$pruefung" ] || { echo "no check program at $pruefung" >&2; exit 2; }
-. "$hier/scripts/x_pruefung.sh"
-
-fehlt=()
-command -v sway >/dev/null || fehlt+=(sway)
-command -v grim >/dev/null || fehlt+=(grim)
-ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 || fehlt+=(qt6-wayland)
-tarvo_fehlende_installieren "${fehlt[@]}"
-
-arbeit="$(mktemp -d)"
+. "$hier/scripts/pruef_umgebung.sh"
+tarvo_pruefung_beginnen "$pruefung" "${TARVO_WAYLAND_PAKETE[@]}"
 # The build folder may lie where the user nobody cannot reach (under /root).
 cp "$pruefung" "$arbeit/"
 pruefung="$arbeit/$(basename "$pruefung")"
-sway_pid=""
-trap '[ -n "$sway_pid" ] && kill "$sway_pid" 2>/dev/null; rm -rf "$arbeit"' EXIT
 
 # Prints a line per shown window of the program: "x y w h name", as sway
 # has it, title bar included (the program's name is its Wayland app id).
@@ -67,9 +57,7 @@ pruefen() { # screen "WxH"
     tarvo_sway_starten "$arbeit" "$schirm" || { echo "FAIL $schirm: sway did not start" >&2; fehler=1; return; }
     tarvo_pruefung_fuehren "$schirm wayland" fenster_messen "$arbeit/pruefung.log" \
         env QT_QPA_PLATFORM=wayland QT_ACCESSIBILITY=1 "${sitzung[@]}" timeout 120 "$pruefung" || fehler=1
-    kill "$sway_pid" 2>/dev/null
-    wait "$sway_pid" 2>/dev/null
-    sway_pid=""
+    tarvo_beenden
 }
 
 for schirm in ${WAYLAND_STUFEN:-1024x768 1366x768}; do

@@ -4,6 +4,7 @@
 // finding finished print jobs, mounting small file systems.
 
 #include "tests/support/Kleiner_Datentraeger.h"
+#include "tests/support/Modale_Dialoge.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -15,24 +16,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
-#include <functional>
-
-// Runs Antwort on the next modal dialog other than Vorher, once it is open.
-inline void Beim_naechsten_Dialog(std::function<void(QWidget *)> Antwort, QWidget *Vorher = nullptr)
-{
-    QTimer::singleShot(0, [Antwort, Vorher] {
-        QWidget *Dialog = nullptr;
-        const bool offen = QTest::qWaitFor(
-            [&] {
-                Dialog = QApplication::activeModalWidget();
-                return Dialog && Dialog != Vorher && Dialog->isVisible();
-            },
-            5000);
-        if (offen)
-            Antwort(Dialog);
-    });
-}
 
 // Accepts a save dialog with a file name typed into it.
 inline void Speichern_unter(QWidget *Dialog, const QString &Pfad)
