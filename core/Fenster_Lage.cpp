@@ -10,3 +10,9 @@ QRect Fenster_einpassen(const QRect &Rahmen, const QRect &Bereich)
     R.moveTo(x, y);
     return R;
 }
+
+QMargins Rahmen_aus_Ausdehnung(const std::array<quint32, 4> &Ausdehnung, qreal Faktor)
+{
+    const auto Pixel = [Faktor](quint32 Breite) { return qRound(qreal(Breite) / Faktor); };
+    return QMargins(Pixel(Ausdehnung[0]), Pixel(Ausdehnung[2]), Pixel(Ausdehnung[1]), Pixel(Ausdehnung[3]));
+}

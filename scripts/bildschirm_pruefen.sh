@@ -3,7 +3,8 @@
 # high-DPI scale factors) starts a virtual X server with the openbox window
 # manager and the check program (tests/bildschirm), measures with xwininfo
 # and xprop every window it announces, frame included, and fails if one lies
-# outside the screen or the restored main window is not centred.
+# outside the screen, a dialog placed by its code was moved farther than
+# into the screen, or the restored main window is not centred.
 #   scripts/bildschirm_pruefen.sh [path/to/tarvo_bildschirm_pruefung]
 # Exit 0: passed; 77: skipped (tools missing and not root); other: failed.
 set -uo pipefail
@@ -26,9 +27,15 @@ rahmen() {
     echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
 }
 
-# Measures one announced window (name, X window id) on the screen of pruefen.
+# The place $1 brought into the range 0..$2 the least distance.
+begrenzt() {
+    echo $(( $1 < 0 ? 0 : $1 > $2 ? $2 : $1 ))
+}
+
+# Measures one announced window (name, X window id, "x,y" where its code
+# placed its frame) on the screen of pruefen.
 fenster_messen() {
-    local was=$1 fx fy fw fh
+    local was=$1 wunsch=${3:-} fx fy fw fh wx wy sx sy spiel=0
     read -r fx fy fw fh <<<"$(rahmen "$2")"
     if [ -z "$fh" ] || [ "$fx" -lt 0 ] || [ "$fy" -lt 0 ] ||
        [ $((fx + fw)) -gt "$breite" ] || [ $((fy + fh)) -gt "$hoehe" ]; then
@@ -38,8 +45,20 @@ fenster_messen() {
          { [ $(( (2 * fx + fw - breite) ** 2 )) -gt 4 ] || [ $(( (2 * fy + fh - hoehe) ** 2 )) -gt 4 ]; }; then
         echo "FAIL $schirm x$faktor: the restored window at ${fx},${fy} ${fw}x${fh} is not centred"
         return 1
+    elif [ -n "$wunsch" ]; then
+        # Moved the least distance into the screen by its real frame: the
+        # frame's edge on the screen's edge it was pushed from. A scale
+        # factor rounds the frame and, if fractional, keeps a pixel free.
+        IFS=, read -r wx wy <<<"$wunsch"
+        [ "$faktor" = 1 ] || spiel=2
+        sx=$(begrenzt "$wx" $((breite - fw)))
+        sy=$(begrenzt "$wy" $((hoehe - fh)))
+        if [ $(( (fx - sx) ** 2 )) -gt $((spiel ** 2)) ] || [ $(( (fy - sy) ** 2 )) -gt $((spiel ** 2)) ]; then
+            echo "FAIL $schirm x$faktor: $was at ${fx},${fy} ${fw}x${fh}, placed at ${wunsch}, belongs at ${sx},${sy}"
+            return 1
+        fi
     fi
-    echo "ok   $schirm x$faktor: $was at ${fx},${fy} ${fw}x${fh}"
+    echo "ok   $schirm x$faktor: $was at ${fx},${fy} ${fw}x${fh}${wunsch:+, placed at $wunsch}"
 }
 
 fehler=0

@@ -28,9 +28,9 @@ tarvo_neuestes_clang() {
     apt-cache pkgnames libclang-rt- 2>/dev/null | sed -n 's/^libclang-rt-\([0-9]\+\)-dev$/\1/p' | sort -n | tail -n1
 }
 
-TARVO_BAU_PAKETE=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools
+TARVO_BAU_PAKETE=(build-essential cmake ninja-build pkgconf qt6-base-dev qt6-base-dev-tools
     libqt6printsupport6 qt6-qpa-plugins qt6-wayland qt6-translations-l10n libjpeg62-turbo fonts-liberation fonts-dejavu-core
-    libcups2-dev poppler-utils)
+    libcups2-dev libxcb1-dev poppler-utils)
 TARVO_DRUCK_PAKETE=(cups cups-client cups-bsd printer-driver-cups-pdf)
 # What the checks on a virtual X server or in a Wayland compositor need, by
 # what they start; each installs the lists it misses.

@@ -146,22 +146,23 @@ tarvo_programm_starten() {
 }
 
 # Runs the screen check program (the command given) and answers its
-# protocol: for each window it announces ("PRUEFEN name id") MESSEN is
-# called with name and id, then the program goes on; its "FEHLER text"
-# lines fail, other lines are passed on. Fails too unless the program ended
-# well after announcing all 14 windows. Its error output goes to LOG.
+# protocol: for each window it announces ("PRUEFEN name id [x,y]") MESSEN
+# is called with name, id and the place its code gave it, if any, then the
+# program goes on; its "FEHLER text" lines fail, other lines are passed on.
+# Fails too unless the program ended well after announcing all 14 windows.
+# Its error output goes to LOG.
 #   tarvo_pruefung_fuehren WAS MESSEN LOG BEFEHL...
 tarvo_pruefung_fuehren() {
-    local wo=$1 messen=$2 log=$3 zeile name id gesehen=0 ergebnis=0
+    local wo=$1 messen=$2 log=$3 zeile name id wunsch gesehen=0 ergebnis=0
     shift 3
     coproc PRUEFUNG { "$@" 2>"$log"; }
     local aus="${PRUEFUNG[0]}" ein="${PRUEFUNG[1]}" pid="$PRUEFUNG_PID"
     while read -r -u "$aus" zeile; do
         case "$zeile" in
         PRUEFEN\ *)
-            read -r _ name id <<<"$zeile"
+            read -r _ name id wunsch <<<"$zeile"
             gesehen=$((gesehen + 1))
-            "$messen" "$name" "$id" || ergebnis=1
+            "$messen" "$name" "$id" "$wunsch" || ergebnis=1
             echo weiter >&"$ein"
             ;;
         FEHLER\ *) echo "FAIL $wo: ${zeile#FEHLER }"; ergebnis=1 ;;

@@ -1,6 +1,7 @@
 #include "core/widgets/TFenster_Einpasser.h"
 
 #include "core/Fenster_Lage.h"
+#include "core/widgets/Rahmen_erfragen.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -29,6 +30,15 @@ QMargins Rahmenbreiten(const QWidget *Fenster)
     return Rand;
 }
 
+// A fixed-size dialog gives up some of its size rather than leave the screen.
+void zuschneiden(QWidget *Fenster, QSize Innen)
+{
+    if (Innen == Fenster->size())
+        return;
+    Fenster->setMinimumSize(Fenster->minimumSize().boundedTo(Innen));
+    Fenster->resize(Innen);
+}
+
 } // namespace
 
 TFenster_Einpasser::TFenster_Einpasser(QObject *parent)
@@ -48,22 +58,38 @@ bool TFenster_Einpasser::Fenster_platzierbar()
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-void TFenster_Einpasser::einpassen(QWidget *Fenster)
+bool TFenster_Einpasser::einpassen(QWidget *Fenster, bool erfragen)
 {
     const QScreen *Schirm = Fenster->screen() ? Fenster->screen() : QGuiApplication::primaryScreen();
     if (!Schirm)
-        return;
-    const QMargins Rand = Rahmenbreiten(Fenster);
-    const QRect Rahmen(Fenster->pos(), Fenster->size().grownBy(Rand));
-    const QRect Platz = Fenster_einpassen(Rahmen, Bereich(Schirm));
-    if (Platz.size() != Rahmen.size()) {
-        // A fixed-size dialog gives up some of its size rather than leave the screen.
-        const QSize Innen = Platz.size().shrunkBy(Rand);
-        Fenster->setMinimumSize(Fenster->minimumSize().boundedTo(Innen));
-        Fenster->resize(Innen);
+        return false;
+    QWindow *W = Fenster->windowHandle();
+    std::optional<QMargins> Erfragt = erfragen && W ? Rahmen_erfragen(W) : std::nullopt;
+    QMargins Rand = Erfragt ? *Erfragt : Rahmenbreiten(Fenster);
+    const QPoint Wunsch = Fenster->pos();
+    QRect Platz = Fenster_einpassen(QRect(Wunsch, Fenster->size().grownBy(Rand)), Bereich(Schirm));
+    if (Platz.size() != Fenster->size().grownBy(Rand)) {
+        zuschneiden(Fenster, Platz.size().shrunkBy(Rand));
+        // Now resizable, it gets another frame (openbox adds a grip beneath).
+        if (Erfragt && (Erfragt = Rahmen_erfragen(W))) {
+            Rand = *Erfragt;
+            Platz = Fenster_einpassen(QRect(Wunsch, Fenster->size().grownBy(Rand)), Bereich(Schirm));
+            zuschneiden(Fenster, Platz.size().shrunkBy(Rand));
+        }
     }
-    if (Platz.topLeft() != Rahmen.topLeft() && Fenster_platzierbar())
+    if (Platz.topLeft() == Wunsch || !Fenster_platzierbar())
+        return Erfragt.has_value();
+    if (Erfragt) {
+        // Placed by its inside: Qt may still take the frame it has not read
+        // yet for none, and would put the inside where the frame goes. The
+        // size stays its own, so a dialog shown again still fits its content.
+        const bool Groesse_gesetzt = Fenster->testAttribute(Qt::WA_Resized);
+        Fenster->setGeometry(QRect(Platz.topLeft() + QPoint(Rand.left(), Rand.top()), Fenster->size()));
+        Fenster->setAttribute(Qt::WA_Resized, Groesse_gesetzt);
+    } else {
         Fenster->move(Platz.topLeft());
+    }
+    return Erfragt.has_value();
 }
 
 bool TFenster_Einpasser::eventFilter(QObject *watched, QEvent *event)
@@ -74,8 +100,8 @@ bool TFenster_Einpasser::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Show && Fenster->isWindow() && Fenster->windowType() == Qt::Dialog) {
         // The dialog first takes its own place, then it is brought in.
         watched->event(event);
-        einpassen(Fenster);
-        if (Fenster_platzierbar() && (!Fenster->windowHandle() || Fenster->windowHandle()->frameMargins().isNull()))
+        if (!einpassen(Fenster, true) && Fenster_platzierbar()
+            && (!Fenster->windowHandle() || Fenster->windowHandle()->frameMargins().isNull()))
             Ungerahmt << Fenster;
         return true;
     }

@@ -1,7 +1,8 @@
 // The program as main() starts it, driven under a real window manager for
 // scripts/bildschirm_pruefen.sh: the detailed evaluation shown and hidden,
 // every page of it, every dialog, and the restored window. Each window the
-// script is to measure is announced on stdout as "PRUEFEN <what> <X window>";
+// script is to measure is announced on stdout as "PRUEFEN <what> <X window>",
+// a dialog whose code placed it with "<x>,<y>", where its frame was to go;
 // the program waits for a line on stdin before it goes on. What it checks
 // itself (tab captions, the answer field, the window size) it reports as
 // "FEHLER <text>". The last line is "ENDE"; exit code 1 after any FEHLER.
@@ -33,6 +34,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -77,11 +79,38 @@ void ruhig_warten(QWidget *Fenster)
         5000));
 }
 
-// The script measures the window, then the program goes on.
+// The place a dialog's own code gave its frame, in screen pixels, taken
+// before the program brings it into the screen (installed after it, this
+// filter sees the dialog first).
+class TWunschlage : public QObject
+{
+public:
+    QPointer<QWidget> Fenster;
+    QPoint Lage;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *W = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && W && W->windowType() == Qt::Dialog && W->testAttribute(Qt::WA_Moved)) {
+            Fenster = W;
+            Lage = (QPointF(W->pos()) * W->devicePixelRatio()).toPoint();
+        }
+        return false;
+    }
+};
+TWunschlage *Wunschlage = nullptr;
+
+// The script measures the window, then the program goes on. With the place
+// its code gave it, the script also checks that it was moved no farther
+// than the screen needs.
 void pruefen_lassen(const QString &Was, QWidget *Fenster)
 {
     ruhig_warten(Fenster);
-    std::printf("PRUEFEN %s %llu\n", qPrintable(Was), static_cast<unsigned long long>(Fenster->winId()));
+    std::printf("PRUEFEN %s %llu", qPrintable(Was), static_cast<unsigned long long>(Fenster->winId()));
+    if (Wunschlage && Wunschlage->Fenster == Fenster)
+        std::printf(" %d,%d", Wunschlage->Lage.x(), Wunschlage->Lage.y());
+    std::printf("\n");
     std::fflush(stdout);
     std::string Antwort;
     std::getline(std::cin, Antwort);
@@ -190,6 +219,9 @@ void Dialog_pruefen(const QString &Was, const std::function<void()> &Oeffnen)
 int main(int argc, char *argv[])
 {
     TTarvo_Anwendung Anwendung(argc, argv);
+    TWunschlage Wunsch;
+    Wunschlage = &Wunsch;
+    Anwendung.installEventFilter(&Wunsch);
     Anwendung.setApplicationName(QStringLiteral("Übungsprogramm zum Tarvo"));
     TF_Haupt Fenster;
     Fenster.Dialoge_erzeugen();

@@ -108,6 +108,14 @@ private slots:
         QCOMPARE(::Fenster_einpassen(Rahmen, Bereich), Ergebnis);
     }
 
+    // _NET_FRAME_EXTENTS lists left, right, top, bottom; rounded as Qt rounds its frame.
+    void Rahmen_aus_Ausdehnung()
+    {
+        QCOMPARE(::Rahmen_aus_Ausdehnung({1, 2, 20, 5}, 1), QMargins(1, 20, 2, 5));
+        QCOMPARE(::Rahmen_aus_Ausdehnung({1, 2, 21, 5}, 2), QMargins(1, 11, 1, 3));
+        QCOMPARE(::Rahmen_aus_Ausdehnung({1, 4, 30, 6}, 1.5), QMargins(1, 20, 3, 4));
+    }
+
     // The button at the row's end to the last pixel, else beneath the last control.
     void Knopf_am_Ende_oder_darunter()
     {
