@@ -14,9 +14,6 @@ TPageControl::TPageControl(QWidget *parent)
     , Stapel(new QStackedWidget(this))
     , Leiste(new TReiter_Leiste(this))
 {
-    // The stack before the bar: accessibility and the focus chain list the
-    // parts in this order.
-    Stapel->setLineWidth(0);
     // The style's spacing treats the pages and the whole as parts of a tab widget.
     Stapel->setSizePolicy(QSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred, QSizePolicy::TabWidget));
     setSizePolicy(QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding, QSizePolicy::TabWidget));
@@ -88,8 +85,7 @@ void TPageControl::setCurrentWidget(QWidget *Seite)
 
 void TPageControl::Seite_zeigen(int Index)
 {
-    if (Index >= 0 && Index < Stapel->count())
-        Stapel->setCurrentIndex(Index);
+    Stapel->setCurrentIndex(Index);
     Stapel->setAccessibleName(tabText(Index));
     emit currentChanged(Index);
 }
@@ -100,7 +96,7 @@ void TPageControl::Rahmen_beschreiben(QStyleOptionTabWidgetFrame *Option) const
     Option->lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
     Option->shape = QTabBar::RoundedNorth;
     Option->tabBarRect = Leiste->geometry();
-    Option->tabBarSize = Leiste->isVisibleTo(this) ? Leiste->sizeHint() : QSize(0, Stapel->frameWidth());
+    Option->tabBarSize = Leiste->sizeHint();
     Option->leftCornerWidgetSize = QSize(0, 0);
     Option->rightCornerWidgetSize = QSize(0, 0);
     if (currentIndex() >= 0)

@@ -16,8 +16,6 @@ class QStyleOptionTabWidgetFrame;
 class TPageControl : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentChanged)
-    Q_PROPERTY(int count READ count)
 
 public:
     explicit TPageControl(QWidget *parent = nullptr);
@@ -57,6 +55,8 @@ private:
     void Eigner_benachrichtigen();
     void Seite_zeigen(int Index);
 
+    // Made in this order, the stack before the bar: accessibility and the
+    // focus chain list the parts so.
     QStackedWidget *Stapel;
     TReiter_Leiste *Leiste;
     // The frame around the pages, as last placed.
