@@ -6,6 +6,7 @@
 
 #include "app/TF_Haupt.h"
 #include "app/TTarvo_Anwendung.h"
+#include "core/widgets/TPageControl.h"
 #include "core/widgets/TRadioGroup.h"
 #include "core/Textdatei.h"
 #include "core/Zufall.h"
@@ -24,7 +25,6 @@
 #include <QPaintEvent>
 #include <QProcess>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -215,7 +215,7 @@ void Bildschirm_messen()
     Zufall_Startwert_setzen(4711);
     TBildschirm B(Fenster);
     TFrame_Tarvo_Uebungen *U = B.Uebung;
-    QTabWidget *Seiten = U->F_Auswertung2->PageControl_Statistik_1;
+    TPageControl *Seiten = U->F_Auswertung2->PageControl_Statistik_1;
     const int Protokoll_Seite = Seiten->indexOf(U->F_Auswertung2->TabSheet_Protokoll);
 
     // Visible with the protocol page at both ends (so first and last hundred

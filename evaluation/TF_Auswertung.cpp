@@ -2,7 +2,6 @@
 
 #include "core/widgets/Farbe_Qt.h"
 #include "core/widgets/Schriften.h"
-#include "core/widgets/Seitenstapel_benennen.h"
 #include "core/widgets/TRadioGroup.h"
 #include "evaluation/F_Auswertung_Tabelle_0_Datei.h"
 #include "evaluation/F_Auswertung_Tabelle_1_Datei.h"
@@ -50,7 +49,6 @@ TF_Auswertung::TF_Auswertung(const TAuswertung &Auswertung, QWidget *parent)
     connect(Sterne_Seite, &TF_Sterne_Seite::Bild_zeigen_geklickt, this, &TF_Auswertung::Bild_zeigen_geklickt);
 
     PageControl_Statistik_1->setAccessibleName(QStringLiteral("Große Auswertung"));
-    Seitenstapel_benennen(PageControl_Statistik_1);
     RichEdit1->setAccessibleName(QStringLiteral("Protokoll"));
     RichEdit2->setAccessibleName(QStringLiteral("Statistik"));
 }

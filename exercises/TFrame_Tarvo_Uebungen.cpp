@@ -22,7 +22,6 @@
 #include <QSignalBlocker>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <limits>

@@ -281,6 +281,9 @@ void TReiter_Leiste::paintEvent(QPaintEvent *)
     const auto Reiter_malen = [&](int i) {
         QStyleOptionTab O;
         initStyleOption(&O, i);
+        // The bar stands on the page control's frame; the style gives framed
+        // tabs the frame's colour.
+        O.features |= QStyleOptionTab::HasFrame;
         const QRect R = A.Reiter.at(i);
         const bool Zeilenanfang = i == 0 || A.Reiter.at(i - 1).y() != R.y();
         const bool Zeilenende = i == count() - 1 || A.Reiter.at(i + 1).y() != R.y();

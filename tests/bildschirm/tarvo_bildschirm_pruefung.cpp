@@ -228,8 +228,8 @@ int main(int argc, char *argv[])
     Fenster.show();
     TFrame_Tarvo_Uebungen *Uebung = Fenster.Frame_Tarvo_Uebungen1;
     TF_Auswertung *Auswertung = Uebung->F_Auswertung2;
-    auto *Seiten = static_cast<TPageControl *>(Auswertung->PageControl_Statistik_1);
-    TReiter_Leiste *Leiste = Seiten->Reiter_Leiste();
+    TPageControl *Seiten = Auswertung->PageControl_Statistik_1;
+    TReiter_Leiste *Leiste = Seiten->tabBar();
 
     pruefen_lassen(QStringLiteral("Hauptfenster"), &Fenster);
     Antwortfeld_pruefen(Uebung->MaskEdit_Schuelerloesung, QStringLiteral("at start"));

@@ -5,6 +5,7 @@
 #include <QAccessibleActionInterface>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <QVBoxLayout>
 #include <memory>
@@ -48,7 +49,7 @@ private slots:
                 Feld = new QLineEdit(Seite);
             Seiten->addTab(Seite, B);
         }
-        Leiste = Seiten->Reiter_Leiste();
+        Leiste = Seiten->tabBar();
         Fenster->resize(700, 400);
         Fenster->show();
         QVERIFY(QTest::qWaitForWindowExposed(Fenster.get()));
@@ -77,7 +78,7 @@ private slots:
 
     void Maus_Tasten_und_Zeile_am_Blatt()
     {
-        QSignalSpy Wechsel(Seiten, &QTabWidget::currentChanged);
+        QSignalSpy Wechsel(Seiten, &TPageControl::currentChanged);
         // A click on a tab of an upper row opens its page and moves its row down to the page.
         const int Ziel = 4;
         QVERIFY(Leiste->Reiter_Rechteck(Ziel).y() < unterste_Zeile());
@@ -131,6 +132,46 @@ private slots:
         QVERIFY(Protokoll->state().selected);
         QVERIFY(!Z->child(0)->state().selected);
         QCOMPARE(Z->text(QAccessible::Name), QStringLiteral("Protokoll"));
+
+        // Entering a page, the screen reader says the stack's name, not "layered pane".
+        QAccessibleInterface *Stapel = QAccessible::queryAccessibleInterface(Seiten->currentWidget())->parent();
+        QCOMPARE(Stapel->role(), QAccessible::LayeredPane);
+        QCOMPARE(Stapel->text(QAccessible::Name), QStringLiteral("Protokoll"));
+        Seiten->setTabText(6, QStringLiteral("Verlauf"));
+        QCOMPARE(Stapel->text(QAccessible::Name), QStringLiteral("Verlauf"));
+    }
+
+    void Misst_und_malt_wie_ein_Reiterfeld()
+    {
+        // The same bar and pages on Qt's tab widget: the control must take
+        // the same room, place its parts alike and look the same.
+        struct Reiterfeld : QTabWidget
+        {
+            Reiterfeld() { setTabBar(new TReiter_Leiste(this)); }
+        } Vorbild;
+        for (int i = 0; i < Seiten->count(); ++i) {
+            auto *Seite = new QWidget;
+            if (i == 1)
+                new QLineEdit(Seite);
+            Vorbild.addTab(Seite, Beschriftungen.at(i));
+        }
+        Vorbild.show();
+        for (int Breite : {700, 480}) {
+            Fenster->resize(Breite, 400);
+            const auto fertig = [](QWidget *Teil) { return Teil->height() == Teil->sizeHint().height(); };
+            QVERIFY(QTest::qWaitFor(
+                [&] { return Seiten->geometry() == Fenster->layout()->contentsRect() && fertig(Leiste); }));
+            Vorbild.resize(Seiten->size());
+            QVERIFY(QTest::qWaitFor([&] { return fertig(Vorbild.tabBar()); }));
+            QCOMPARE(Seiten->sizeHint(), Vorbild.sizeHint());
+            QCOMPARE(Seiten->minimumSizeHint(), Vorbild.minimumSizeHint());
+            QCOMPARE(Leiste->geometry(), Vorbild.tabBar()->geometry());
+            QCOMPARE(Seiten->currentWidget()->mapTo(Seiten, QPoint()),
+                     Vorbild.currentWidget()->mapTo(&Vorbild, QPoint()));
+            QCOMPARE(Seiten->currentWidget()->size(), Vorbild.currentWidget()->size());
+            const auto Bild = [](QWidget *W) { return W->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+            QCOMPARE(Bild(Seiten), Bild(&Vorbild));
+        }
     }
 };
 

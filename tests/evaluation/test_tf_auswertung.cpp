@@ -1,9 +1,9 @@
+#include "core/widgets/TPageControl.h"
 #include "evaluation/Protokoll_Kopfzeilen.h"
 #include "evaluation/TF_Auswertung.h"
 
 #include <QFontInfo>
 #include <QSplitter>
-#include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
 
@@ -15,7 +15,7 @@ private slots:
     {
         TAuswertung Auswertung;
         TF_Auswertung F(Auswertung);
-        QTabWidget *Seiten = F.findChild<QTabWidget *>("PageControl_Statistik_1");
+        TPageControl *Seiten = F.findChild<TPageControl *>("PageControl_Statistik_1");
         QVERIFY(Seiten);
         const QStringList Namen{"TabSheet1",
                                 "TabSheet_2_Tabelle_0",
