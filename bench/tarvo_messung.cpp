@@ -98,6 +98,10 @@ void Logik_messen()
     std::vector<double> Bloecke;
     QElapsedTimer Uhr;
     for (int Block = 0; Block < n / 1000; ++Block) {
+        // A lesson of 10000 answers at most, as in the screen cycle below:
+        // the lesson keeps every protocol line.
+        if (Block % 10 == 0)
+            Lauf.initialisieren();
         Uhr.start();
         for (int j = 0; j < 1000; ++j) {
             const int i = Block * 1000 + j;
@@ -140,7 +144,7 @@ struct TBildschirm
     void Einstellung_wechseln(int i)
     {
         // The 24-sequence wrap shows a modal notice: closed as soon as it is up.
-        const TDialoge_annehmen Hinweis_schliessen;
+        const TDialoge_beantworten Hinweis_schliessen;
         QListWidget *Liste = Uebung->ListBox_Rechenart_waehlen;
         if ((i / 100) % 3 == 0) {
             Knopf(Uebung->RadioGroup_Schwierigkeitsgrad, (i / 300) % 3);

@@ -12,13 +12,9 @@ TAuswertung::TAuswertung()
 void TAuswertung::initialisieren()
 {
     Stand_.initialisieren();
-    for (int Nr = 1; Nr <= 4; ++Nr) {
-        const TKategorie_Tabelle &K = Kategorie_Tabelle(Nr);
-        QList<QStringList> &Zeilen = Zeilen_[std::size_t(Nr - 1)];
+    // The frames show the tables' empty rows until the first hand-over builds them.
+    for (QList<QStringList> &Zeilen : Zeilen_)
         Zeilen.clear();
-        for (int i = 0; i < Datenzeilen_Anzahl(K); ++i)
-            Zeilen << Kategorie_Zeile_leer(K, i);
-    }
     Protokoll_ = Protokoll_Kopfzeilen();
 }
 
@@ -44,15 +40,19 @@ TAuswertung_Folgen TAuswertung::Ergebnis_uebernehmen(const TAufgaben_Ergebnis &E
 
 QList<int> TAuswertung::Zeilen_aktualisieren(int Nummer)
 {
-    // An answer changes one row per table; the others keep their texts.
     const TKategorie_Tabelle &K = Kategorie_Tabelle(Nummer);
     QList<QStringList> &Zeilen = Zeilen_[std::size_t(Nummer - 1)];
     QList<int> geaendert;
-    for (int i = 0; i < Datenzeilen_Anzahl(K); ++i) {
-        QStringList Zeile = Kategorie_Zeile(K, Kategorie_Tabelle_erste_Datenzeile + i, Stand_.Statistik);
-        if (Zeile == Zeilen[i])
-            continue;
-        Zeilen[i] = std::move(Zeile);
+    if (Zeilen.isEmpty()) {
+        for (int i = 0; i < Datenzeilen_Anzahl(K); ++i) {
+            Zeilen << Kategorie_Zeile(K, Kategorie_Tabelle_erste_Datenzeile + i, Stand_.Statistik);
+            geaendert << i;
+        }
+    } else if (TAuswertungs_Stand::ist_Antwort(Stand_.Aufgaben_Ergebnis)) {
+        // An answer counts in the row of its setting only; a settings hand-over counts nothing.
+        const int z = Zeile_der_Einstellung(K, Stand_.aktuelle_Rechenart(), Stand_.aktueller_Schwierigkeitsgrad());
+        const int i = z - Kategorie_Tabelle_erste_Datenzeile;
+        Zeilen[i] = Kategorie_Zeile(K, z, Stand_.Statistik);
         geaendert << i;
     }
     return geaendert;

@@ -43,7 +43,7 @@ public:
     bool Sterne_pruefen();
 
     const TAuswertungs_Stand &Stand() const { return Stand_; }
-    // The data rows of category table 1..4 as shown.
+    // The data rows of category table 1..4 as shown; none before the first hand-over.
     const QList<QStringList> &Kategorie_Zeilen(int Nummer) const { return Zeilen_[std::size_t(Nummer - 1)]; }
     const QStringList &Statistik_Text() const { return Statistik_Text_; }
     const QStringList &Protokoll() const { return Protokoll_; }

@@ -11,10 +11,10 @@
 #include "exercises/TFrame_Auswertung_kurz.h"
 #include "exercises/TFrame_Tarvo_Uebungen.h"
 #include "solution_paths/TDlg_Memo_darstellen1.h"
+#include "tests/support/Modale_Dialoge.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QListWidget>
@@ -275,21 +275,20 @@ private slots:
         // basic-values table restarts with a modal notice, shown exactly once.
         int Hinweise = 0;
         QStringList Hinweis_Zeilen;
-        QTimer Schliesser;
-        connect(&Schliesser, &QTimer::timeout, this, [&] {
-            if (auto *Hinweis = qobject_cast<TDlg_Memo_darstellen1 *>(QApplication::activeModalWidget())) {
-                ++Hinweise;
-                Hinweis_Zeilen = Hinweis->Zeilen();
-                Hinweis->accept();
+        {
+            const TDialoge_beantworten Schliesser([&](QDialog *Dialog) {
+                if (auto *Hinweis = qobject_cast<TDlg_Memo_darstellen1 *>(Dialog)) {
+                    ++Hinweise;
+                    Hinweis_Zeilen = Hinweis->Zeilen();
+                }
+                Dialog->accept();
+            });
+            for (int Nr = 2; Nr <= 24; ++Nr) {
+                QCOMPARE(int(Uebung->Aufgaben_Ergebnis().Nr_Uebungssequenz), Nr);
+                falsch_antworten();
+                Rechenart_klicken(Nr % 4);
             }
-        });
-        Schliesser.start(5);
-        for (int Nr = 2; Nr <= 24; ++Nr) {
-            QCOMPARE(int(Uebung->Aufgaben_Ergebnis().Nr_Uebungssequenz), Nr);
-            falsch_antworten();
-            Rechenart_klicken(Nr % 4);
         }
-        Schliesser.stop();
         QCOMPARE(Hinweise, 1);
         QCOMPARE(
             Hinweis_Zeilen,

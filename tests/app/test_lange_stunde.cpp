@@ -1,3 +1,4 @@
+#include "tests/support/Modale_Dialoge.h"
 #include "tests/support/Unabhaengige_Zaehlung.h"
 
 #include "app/TF_Haupt.h"
@@ -22,7 +23,6 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QTimer>
 #include <memory>
 
 // A long lesson through the real main window: RETURN in the answer field,
@@ -57,19 +57,15 @@ private slots:
         QListWidget *Liste = U->ListBox_Rechenart_waehlen;
 
         int Hinweise = 0;
-        QTimer Schliesser;
-        connect(&Schliesser, &QTimer::timeout, this, [&] {
-            if (auto *Hinweis = qobject_cast<TDlg_Memo_darstellen1 *>(QApplication::activeModalWidget())) {
-                ++Hinweise;
-                Hinweis->accept();
-            }
-        });
 
         TUnabhaengige_Zaehlung Z;
         for (int i = 0; i < Antworten; ++i) {
             if (i > 0 && i % je_Sequenz == 0) {
                 // Alternately another operation and another difficulty.
-                Schliesser.start(1);
+                const TDialoge_beantworten Schliesser([&](QDialog *Dialog) {
+                    Hinweise += qobject_cast<TDlg_Memo_darstellen1 *>(Dialog) != nullptr;
+                    Dialog->accept();
+                });
                 const int Wechsel = i / je_Sequenz;
                 if (Wechsel % 2) {
                     const int Zeile = (Z.Rechenart + (Wechsel / 2) % 3) % 4; // never the current row
@@ -82,7 +78,6 @@ private slots:
                     QTest::mouseClick(Knopf, Qt::LeftButton, {}, QPoint(6, Knopf->height() / 2));
                     Z.einstellen(Z.Rechenart, Grad + 1);
                 }
-                Schliesser.stop();
                 QCOMPARE(int(U->Aufgaben_Ergebnis().Rechenart), Z.Rechenart);
                 QCOMPARE(int(U->Aufgaben_Ergebnis().Schwierigkeitsgrad), Z.Grad);
             }

@@ -23,6 +23,7 @@
 #include "solution_paths/TF_Tarvo.h"
 #include "solution_paths/TF_Tarvo_Loesungsschritt.h"
 #include "solution_paths/TF_Tarvo_Loesungsweg.h"
+#include "tests/support/Modale_Dialoge.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -39,13 +40,13 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
 #include <functional>
 #include <iostream>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -198,18 +199,15 @@ void Texte_pruefen(QScrollArea *Bereich, const QString &Wo)
 void Dialog_pruefen(const QString &Was, const std::function<void()> &Oeffnen)
 {
     bool gesehen = false;
-    QTimer Wache;
-    QObject::connect(&Wache, &QTimer::timeout, [&] {
-        auto *Dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!Dialog || gesehen)
-            return;
-        gesehen = true;
-        pruefen_lassen(Was, Dialog);
-        Dialog->reject();
-    });
-    Wache.start(20);
-    Oeffnen();
-    Wache.stop();
+    {
+        const TDialoge_beantworten Wache([&](QDialog *Dialog) {
+            if (std::exchange(gesehen, true))
+                return;
+            pruefen_lassen(Was, Dialog);
+            Dialog->reject();
+        });
+        Oeffnen();
+    }
     if (!gesehen)
         melden(Was + QStringLiteral(": no dialog opened"));
 }

@@ -23,10 +23,13 @@ void Beim_naechsten_Dialog(std::function<void(QWidget *)> Antwort, QWidget *Vorh
     });
 }
 
-TDialoge_annehmen::TDialoge_annehmen()
+TDialoge_beantworten::TDialoge_beantworten(std::function<void(QDialog *)> Antwort)
 {
-    QObject::connect(&Uhr, &QTimer::timeout, [] {
-        if (auto *Dialog = qobject_cast<QDialog *>(Gezeigter_modaler_Dialog(nullptr)))
+    QObject::connect(&Uhr, &QTimer::timeout, [Antwort] {
+        auto *Dialog = qobject_cast<QDialog *>(Gezeigter_modaler_Dialog(nullptr));
+        if (Dialog && Antwort)
+            Antwort(Dialog);
+        else if (Dialog)
             Dialog->accept();
     });
     Uhr.start(1);

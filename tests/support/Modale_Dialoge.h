@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <functional>
 
+class QDialog;
 class QWidget;
 
 // Runs Antwort on the next modal dialog other than Vorher once it is shown;
@@ -13,12 +14,13 @@ class QWidget;
 void Beim_naechsten_Dialog(std::function<void(QWidget *)> Antwort, QWidget *Vorher = nullptr,
                            std::function<void()> Ausbleiben = {});
 
-// While it lives, every modal dialog is accepted as soon as it is shown: for
-// a notice that an action may or may not raise.
-class TDialoge_annehmen
+// While it lives, every modal dialog is answered as soon as it is shown,
+// by Antwort, which closes it, or else accepted: for a notice that an action
+// may or may not raise.
+class TDialoge_beantworten
 {
 public:
-    TDialoge_annehmen();
+    explicit TDialoge_beantworten(std::function<void(QDialog *)> Antwort = {});
 
 private:
     QTimer Uhr;
