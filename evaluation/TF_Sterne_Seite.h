@@ -16,9 +16,9 @@ class TPanel;
 //
 // The page only shows the smiley record; the lesson keeps it and runs the
 // block rule. A user click on RadioGroup_Bild_zeigen is only announced by
-// Bild_zeigen_geklickt(): the owner routes it (the main window re-focuses the
-// answer field afterwards) and calls Sterne_aktualisieren with the record and
-// current difficulty.
+// Bild_zeigen_geklickt(): the exercise frame has the lesson run the rule,
+// this page shows the outcome through Sterne_aktualisieren, and the answer
+// field takes the focus again.
 class TF_Sterne_Seite : public QWidget, public Ui::TF_Sterne_Seite
 {
     Q_OBJECT

@@ -74,9 +74,8 @@ TFrame_Tarvo_Uebungen::TFrame_Tarvo_Uebungen(TUebungs_Ablauf &Ablauf, QWidget *p
     RadioGroup_Auswertung->setItemIndex(1);
 
     // Each click leaves the focus in the answer field.
-    connect(ListBox_Rechenart_waehlen, &TListBox::Click, this, &TFrame_Tarvo_Uebungen::ListBox_Rechenart_waehlenClick);
-    connect(RadioGroup_Schwierigkeitsgrad, &TRadioGroup::Click, this,
-            &TFrame_Tarvo_Uebungen::RadioGroup_SchwierigkeitsgradClick);
+    connect(ListBox_Rechenart_waehlen, &TListBox::Click, this, &TFrame_Tarvo_Uebungen::Einstellung_geklickt);
+    connect(RadioGroup_Schwierigkeitsgrad, &TRadioGroup::Click, this, &TFrame_Tarvo_Uebungen::Einstellung_geklickt);
     connect(RadioGroup_Auswertung, &TRadioGroup::Click, this, [this] {
         RadioGroup_AuswertungClick();
         Antwortfeld_fokussieren();
@@ -222,13 +221,7 @@ void TFrame_Tarvo_Uebungen::Einstellungen_uebernehmen(bool ansagen)
     Aufgabe_zeigen(Folgen.neue_Aufgabe);
 }
 
-void TFrame_Tarvo_Uebungen::ListBox_Rechenart_waehlenClick()
-{
-    Einstellungen_uebernehmen(true);
-    Antwortfeld_fokussieren();
-}
-
-void TFrame_Tarvo_Uebungen::RadioGroup_SchwierigkeitsgradClick()
+void TFrame_Tarvo_Uebungen::Einstellung_geklickt()
 {
     Einstellungen_uebernehmen(true);
     Antwortfeld_fokussieren();

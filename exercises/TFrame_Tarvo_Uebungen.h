@@ -45,8 +45,8 @@ signals:
 
 public slots:
     void MaskEdit_SchuelerloesungKeyDown(int Taste, Qt::KeyboardModifiers Umschalttasten);
-    void ListBox_Rechenart_waehlenClick();
-    void RadioGroup_SchwierigkeitsgradClick();
+    // A click on the operation or the difficulty.
+    void Einstellung_geklickt();
     void RadioGroup_AuswertungClick();
     void F_Auswertung2RadioGroup_Bild_zeigenClick();
     void Button_Auswertung_resetenClick();
